@@ -1,0 +1,44 @@
+// Filling the file list from the file enumerator's folder.
+#include "renaming/FileNames.h"
+#include "window/ProgressMeter.h"
+#include "window/ReportList.h"
+#include "window/frmMain.h"
+
+#include <QScopeGuard>
+
+namespace brindlewick
+{
+
+void frmMain::DisplayFiles()
+{
+    curPath = File1.Path();
+    if (!curPath.endsWith(u'\\'))
+        curPath += u'\\';
+    lsList->clearItems();
+    const qsizetype fileCount = File1.ListCount();
+    if (fileCount != 0)
+        pbStatus->setMax(int(fileCount));
+
+    {
+        QStringList shown;
+        shown.reserve(fileCount);
+        // The list takes its items in one batch; a failure part-way keeps those found so far.
+        const auto fill = qScopeGuard([&] { lsList->setItems(std::move(shown)); });
+        FileSystemObject &fso = fileSystem();
+        for (qsizetype i = 0; i < fileCount; ++i) {
+            const QString &name = File1.names().at(i);
+            const QString path = curPath + name;
+            if (fso.FileExists(path)) {
+                curFile = fso.GetFile(path);
+                if (ExtCheck(QStringView(name).right(3)) &&
+                    curFile->Name().toLower() != u"autoexec.bat")
+                    shown.append(name);
+            }
+            pbStatus->setValue(int(i + 1));
+        }
+    }
+    setNameColumnTwips(fileCount > 16 ? 3030 : 3275);
+    pbStatus->setValue(0);
+}
+
+} // namespace brindlewick

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <optional>
+
+namespace brindlewick
+{
+
+// A drive-letter path taken apart: "C:\home\ann" is C with the names home and ann.
+struct DrivePath {
+    QChar letter; // always upper case
+    QStringList names;
+
+    bool isRoot() const { return names.isEmpty(); }
+    // The read-back form: "C:\" at the root, otherwise no final "\".
+    QString text() const;
+    DrivePath parent() const;
+};
+
+// Accepts "C:", "C:\" and "C:\a\b" with or without a final "\". Refuses anything that could
+// point elsewhere than it reads: a missing letter, empty names, "." and "..", "/" or NUL.
+std::optional<DrivePath> parseDrivePath(QStringView path);
+
+// True when name can stand as one entry of a drive-letter path.
+bool isRepresentableName(QStringView name);
+
+} // namespace brindlewick

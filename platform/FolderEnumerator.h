@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace brindlewick
+{
+
+// Lists the files or the subfolders of one folder, in name order. Pointing it at a folder
+// that cannot be read fails and leaves it where it was.
+class FolderEnumerator
+{
+public:
+    FolderEnumerator(const Platform &platform, EntryKind kind);
+
+    // "C:\" at a drive root, otherwise the folder without a final "\"; empty until set.
+    QString Path() const { return listing_.path; }
+    void setPath(const QString &folder);
+
+    // Before the first entry, as right after a change of folder.
+    int ListIndex() const { return -1; }
+    qsizetype ListCount() const { return listing_.names.size(); }
+    // A file enumerator gives names; a folder enumerator gives each subfolder's full path.
+    QString List(qsizetype index) const;
+    const QStringList &names() const { return listing_.names; }
+
+    // Reads the current folder again.
+    void Refresh();
+
+private:
+    const Platform &platform_;
+    EntryKind kind_;
+    FolderListing listing_;
+};
+
+} // namespace brindlewick

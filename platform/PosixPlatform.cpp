@@ -1,0 +1,278 @@
+#include "platform/PosixPlatform.h"
+
+#include "platform/MountTable.h"
+#include "platform/NameOrder.h"
+
+#include <QFile>
+#include <QScopeGuard>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brindlewick
+{
+
+namespace
+{
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+[[noreturn]] void fail(const QString &what, const QString &path, int error)
+{
+    throw PlatformError(what + QStringLiteral(" \"") + path + QStringLiteral("\": ") +
+                        errnoText(error));
+}
+
+// Names on disk are bytes; only those that are valid UTF-8 can be shown and acted on again.
+bool decodeName(const char *bytes, QString &name)
+{
+    const QByteArrayView raw(bytes);
+    name = QString::fromUtf8(raw);
+    if (name.contains(QChar::ReplacementCharacter) && name.toUtf8() != raw)
+        return false;
+    return !name.contains(u'\\');
+}
+
+bool wanted(int dirFd, const dirent *entry, EntryKind kind)
+{
+    unsigned char type = entry->d_type;
+    if (type == DT_UNKNOWN || type == DT_LNK) {
+        struct stat status {
+        };
+        if (::fstatat(dirFd, entry->d_name, &status, 0) != 0)
+            return false; // a dangling link is neither a file nor a folder
+        type = S_ISREG(status.st_mode) ? DT_REG : (S_ISDIR(status.st_mode) ? DT_DIR : DT_UNKNOWN);
+    }
+    return kind == EntryKind::Files ? type == DT_REG : type == DT_DIR;
+}
+
+#ifdef RENAME_NOREPLACE
+int renameNoReplace(int dirFd, const char *from, const char *to)
+{
+    return ::renameat2(dirFd, from, dirFd, to, RENAME_NOREPLACE);
+}
+#else
+int renameNoReplace(int, const char *, const char *)
+{
+    errno = ENOSYS;
+    return -1;
+}
+#endif
+
+// For file systems without an atomic no-replace rename: a hard link cannot replace either.
+// Where links are not supported, look before renaming, the best such a file system allows.
+int renameWithoutFlag(int dirFd, const char *from, const char *to)
+{
+    if (::linkat(dirFd, from, dirFd, to, 0) == 0)
+        return ::unlinkat(dirFd, from, 0);
+    if (errno == EEXIST)
+        return -1;
+    struct stat status {
+    };
+    if (::fstatat(dirFd, to, &status, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    if (errno != ENOENT)
+        return -1;
+    return ::renameat(dirFd, from, dirFd, to);
+}
+
+int renameKeepingOthers(int dirFd, const char *from, const char *to)
+{
+    const int result = renameNoReplace(dirFd, from, to);
+    if (result == 0 || (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP))
+        return result;
+    return renameWithoutFlag(dirFd, from, to);
+}
+
+bool sameFile(int dirFd, const char *a, const char *b)
+{
+    struct stat first {
+    };
+    struct stat second {
+    };
+    return ::fstatat(dirFd, a, &first, AT_SYMLINK_NOFOLLOW) == 0 &&
+           ::fstatat(dirFd, b, &second, AT_SYMLINK_NOFOLLOW) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// On a file system that ignores letter case the new name is "taken" by the file itself;
+// going through a free temporary name applies the change of case.
+int renameCaseOnly(int dirFd, const QByteArray &from, const QByteArray &to)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QByteArray temporary =
+            ".brindlewick-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
+        if (renameKeepingOthers(dirFd, from.constData(), temporary.constData()) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return -1;
+        }
+        if (renameKeepingOthers(dirFd, temporary.constData(), to.constData()) == 0)
+            return 0;
+        const int error = errno;
+        renameKeepingOthers(dirFd, temporary.constData(), from.constData());
+        errno = error;
+        return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
+PosixPlatform::PosixPlatform(DriveTable drives, QString windowsDirectory)
+    : drives_(std::move(drives)), windowsDirectory_(std::move(windowsDirectory))
+{
+}
+
+std::unique_ptr<PosixPlatform> PosixPlatform::forThisMachine()
+{
+    return std::make_unique<PosixPlatform>(assignDriveLetters(readMachineMounts()),
+                                           QStringLiteral("C:\\usr"));
+}
+
+DrivePath PosixPlatform::parse(const QString &path) const
+{
+    std::optional<DrivePath> parsed = parseDrivePath(path);
+    if (!parsed)
+        throw PlatformError(QStringLiteral("Not a drive path: \"") + path + u'"');
+    return std::move(*parsed);
+}
+
+QByteArray PosixPlatform::nativeOf(const DrivePath &path) const
+{
+    const std::optional<QString> native = drives_.nativePath(path);
+    if (!native)
+        throw PlatformError(QStringLiteral("No drive ") + QString(path.letter) + u':');
+    return QFile::encodeName(*native);
+}
+
+DriveType PosixPlatform::driveType(const QString &root) const
+{
+    const std::optional<DrivePath> path = parseDrivePath(root);
+    if (!path || !path->isRoot() || !root.endsWith(u'\\'))
+        return DriveType::NoRootDir;
+    const Drive *drive = drives_.find(path->letter);
+    return drive ? drive->type : DriveType::NoRootDir;
+}
+
+QString PosixPlatform::volumeLabel(const QString &drive) const
+{
+    const std::optional<DrivePath> path = parseDrivePath(drive);
+    const Drive *found = path && path->isRoot() ? drives_.find(path->letter) : nullptr;
+    if (!found)
+        throw PlatformError(QStringLiteral("No drive ") + drive);
+    // The drive text ends in "(C:)" and is read back from there: keep the label from
+    // carrying its own colon or separator.
+    QString label = found->label;
+    label.remove(u':');
+    label.remove(u'\\');
+    return label;
+}
+
+QString PosixPlatform::windowsDirectory() const
+{
+    return windowsDirectory_;
+}
+
+FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) const
+{
+    const DrivePath path = parse(folder);
+    const QByteArray native = nativeOf(path);
+    const int dirFd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        fail(QStringLiteral("Cannot open folder"), folder, errno);
+    DIR *dir = ::fdopendir(dirFd);
+    if (!dir) {
+        const int error = errno;
+        ::close(dirFd);
+        fail(QStringLiteral("Cannot read folder"), folder, error);
+    }
+    const auto closeDir = qScopeGuard([dir] { ::closedir(dir); });
+
+    FolderListing listing{path.text(), {}};
+    QString name;
+    errno = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        // Hidden by convention; also skips "." and "..".
+        if (entry->d_name[0] != '.' && wanted(dirFd, entry, kind) &&
+            decodeName(entry->d_name, name))
+            listing.names.append(name);
+        errno = 0;
+    }
+    if (errno != 0)
+        fail(QStringLiteral("Cannot read folder"), folder, errno);
+    sortNames(listing.names);
+    return listing;
+}
+
+bool PosixPlatform::fileExists(const QString &path) const
+{
+    const std::optional<DrivePath> parsed = parseDrivePath(path);
+    if (!parsed || parsed->isRoot())
+        return false;
+    const std::optional<QString> native = drives_.nativePath(*parsed);
+    struct stat status {
+    };
+    return native && ::stat(QFile::encodeName(*native).constData(), &status) == 0 &&
+           S_ISREG(status.st_mode);
+}
+
+QString PosixPlatform::storedFileName(const QString &path) const
+{
+    const DrivePath parsed = parse(path);
+    if (parsed.isRoot())
+        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
+    struct stat status {
+    };
+    if (::stat(nativeOf(parsed).constData(), &status) != 0)
+        fail(QStringLiteral("No file"), path, errno);
+    if (!S_ISREG(status.st_mode))
+        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
+    return parsed.names.last();
+}
+
+void PosixPlatform::renameFile(const QString &path, const QString &newName) const
+{
+    if (!isRepresentableName(newName))
+        throw PlatformError(QStringLiteral("Invalid file name \"") + newName + u'"');
+    const QByteArray to = newName.toUtf8();
+    if (QString::fromUtf8(to) != newName)
+        throw PlatformError(QStringLiteral("File name is not valid text: \"") + newName + u'"');
+
+    const DrivePath file = parse(path);
+    if (file.isRoot())
+        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
+    const QByteArray from = QFile::encodeName(file.names.last());
+    const QByteArray folder = nativeOf(file.parent());
+
+    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        fail(QStringLiteral("Cannot open folder of"), path, errno);
+    const auto closeDir = qScopeGuard([dirFd] { ::close(dirFd); });
+
+    if (renameKeepingOthers(dirFd, from.constData(), to.constData()) == 0)
+        return;
+    int error = errno;
+    const bool caseOnly = newName.compare(file.names.last(), Qt::CaseInsensitive) == 0;
+    if (error == EEXIST && caseOnly && sameFile(dirFd, from.constData(), to.constData())) {
+        if (renameCaseOnly(dirFd, from, to) == 0)
+            return;
+        error = errno;
+    }
+    if (error == EEXIST)
+        throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
+                            newName + QStringLiteral("\" already exists"));
+    fail(QStringLiteral("Cannot rename to \"") + newName + QStringLiteral("\":"), path, error);
+}
+
+} // namespace brindlewick

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace brindlewick
+{
+
+// The extension of a file name: its last dot and what follows, or empty without a dot.
+QString GetFileExt(QStringView fileName);
+
+// False when a three-letter ending, in any letter case, is one that system files carry.
+bool ExtCheck(QStringView fileExt);
+
+} // namespace brindlewick

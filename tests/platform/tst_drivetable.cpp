@@ -1,0 +1,121 @@
+#include "platform/MountTable.h"
+#include "platform/PosixPlatform.h"
+
+#include <QTest>
+
+using namespace brindlewick;
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+MountEntry mount(const QString &point, const char *type, const char *device, quint64 id,
+                 const QString &label = {}, bool removable = false)
+{
+    return {point, type, device, label, id, removable};
+}
+
+QString describe(const DriveTable &table)
+{
+    QStringList rows;
+    for (const Drive &drive : table.drives()) {
+        rows.append(QString(drive.letter) + u' ' + drive.mountPoint + u' ' +
+                    QString::number(int(drive.type)));
+    }
+    return rows.join(u"; ");
+}
+
+} // namespace
+
+class DriveTableTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void lettersFollowMountOrderAndKind();
+    void rootIsAlwaysDriveC();
+    void lettersEndAtZ();
+    void platformAnswersByLetter();
+    void thisMachineHasDriveC();
+};
+
+void DriveTableTest::lettersFollowMountOrderAndKind()
+{
+    const DriveTable table = assignDriveLetters({
+        mount(u"/proc"_s, "proc", "proc", 2),
+        mount(u"/mnt/usb"_s, "ext4", "/dev/sdc1", 11, {}, true),
+        mount(u"/"_s, "ext4", "/dev/sda2", 1, u"SYSTEM"_s),
+        mount(u"/run/media/ann/STICK"_s, "exfat", "/dev/sdd1", 12),
+        mount(u"/home"_s, "btrfs", "/dev/nvme0n1p3", 3, u"Home"_s),
+        mount(u"/srv/bind-of-home"_s, "btrfs", "/dev/nvme0n1p3", 3),
+        mount(u"/media/cdrom"_s, "iso9660", "/dev/sr0", 13),
+        mount(u"/mnt/nas"_s, "nfs4", "nas:/export", 14),
+        mount(u"/dev/shm"_s, "tmpfs", "tmpfs", 15),
+        mount(u"/snap/core/1"_s, "squashfs", "/dev/loop3", 16),
+        mount(u"/mnt/image"_s, "ext4", "/dev/loop4", 17),
+        mount(u"/sys/fs/cgroup"_s, "cgroup2", "cgroup2", 18),
+        mount(u"/var/lib/docker/overlay2/x/merged"_s, "overlay", "overlay", 19),
+        mount(u"/boot/efi"_s, "vfat", "/dev/sda1", 20, u"ESP"_s),
+        mount(u"/mnt/weird"_s, "somethingfs", "/dev/sde1", 21),
+    });
+    QCOMPARE(describe(table), u"C / 3; "
+                              "D /boot/efi 3; "
+                              "E /dev/shm 6; "
+                              "F /home 3; "
+                              "G /media/cdrom 5; "
+                              "H /mnt/nas 4; "
+                              "I /mnt/usb 2; "
+                              "J /run/media/ann/STICK 2"_s);
+    QCOMPARE(table.find(u'C')->label, u"SYSTEM"_s);
+    QCOMPARE(table.find(u'F')->label, u"Home"_s);
+}
+
+void DriveTableTest::rootIsAlwaysDriveC()
+{
+    // A container's root is an overlay; it is still the fixed drive C.
+    const DriveTable overlayRoot = assignDriveLetters(
+        {mount(u"/"_s, "overlay", "overlay", 1), mount(u"/data"_s, "xfs", "/dev/vdb", 2)});
+    QCOMPARE(describe(overlayRoot), u"C / 3; D /data 3"_s);
+
+    const DriveTable noMounts = assignDriveLetters({});
+    QCOMPARE(describe(noMounts), u"C / 3"_s);
+}
+
+void DriveTableTest::lettersEndAtZ()
+{
+    std::vector<MountEntry> mounts{mount(u"/"_s, "ext4", "/dev/sda1", 1)};
+    for (int i = 0; i < 30; ++i) {
+        mounts.push_back(
+            mount(u"/mnt/d"_s + QString::number(i + 10), "ext4", "/dev/sdb", quint64(100 + i)));
+    }
+    const DriveTable table = assignDriveLetters(mounts);
+    QCOMPARE(table.drives().size(), std::size_t(24)); // C to Z
+    QCOMPARE(table.drives().back().letter, QChar(u'Z'));
+}
+
+void DriveTableTest::platformAnswersByLetter()
+{
+    const PosixPlatform platform(DriveTable({{u'C', u"/"_s, DriveType::Fixed, u"Work: C\\drive"_s},
+                                             {u'E', u"/media/cd"_s, DriveType::CdRom, {}}}),
+                                 u"C:\\WINDOWS"_s);
+    QCOMPARE(platform.driveType(u"C:\\"_s), DriveType::Fixed);
+    QCOMPARE(platform.driveType(u"e:\\"_s), DriveType::CdRom);
+    QCOMPARE(platform.driveType(u"D:\\"_s), DriveType::NoRootDir);
+    QCOMPARE(platform.driveType(u"C:\\Windows"_s), DriveType::NoRootDir);
+    // The drive text is read back up to its "(C:)": the label may carry neither ":" nor "\".
+    QCOMPARE(platform.volumeLabel(u"C:"_s), u"Work Cdrive"_s);
+    QCOMPARE(platform.volumeLabel(u"E:"_s), QString());
+    QVERIFY_THROWS_EXCEPTION(PlatformError, platform.volumeLabel(u"D:"_s));
+    QCOMPARE(platform.windowsDirectory(), u"C:\\WINDOWS"_s);
+}
+
+void DriveTableTest::thisMachineHasDriveC()
+{
+    const std::unique_ptr<PosixPlatform> platform = PosixPlatform::forThisMachine();
+    QCOMPARE(platform->driveType(u"C:\\"_s), DriveType::Fixed);
+    QCOMPARE(platform->windowsDirectory(), u"C:\\usr"_s);
+    const FolderListing root = platform->listFolder(u"C:\\"_s, EntryKind::Folders);
+    QVERIFY(root.names.contains(u"usr"_s));
+}
+
+QTEST_GUILESS_MAIN(DriveTableTest)
+#include "tst_drivetable.moc"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/PosixPlatform.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+namespace brindlewick::test
+{
+
+// Drives over temporary folders, with the real POSIX platform on top: C: and D: fixed
+// (C: labelled SYSTEM), E: a CD-ROM, F: a network drive. The operating system's folder is
+// C:\WINDOWS.
+class TestDrives
+{
+public:
+    TestDrives();
+
+    const PosixPlatform &platform() const { return *platform_; }
+
+    // The native path behind a drive path.
+    QString native(const QString &drivePath) const;
+    // Creates the file with its folders; returns false when it could not.
+    bool makeFile(const QString &drivePath, const QByteArray &content = {}) const;
+    bool makeFolder(const QString &drivePath) const;
+    QByteArray contentOf(const QString &drivePath) const;
+    // Entry names of a folder, hidden ones too, sorted by bytes.
+    QStringList entriesOf(const QString &drivePath) const;
+
+private:
+    std::vector<std::unique_ptr<QTemporaryDir>> folders_;
+    std::unique_ptr<PosixPlatform> platform_;
+};
+
+} // namespace brindlewick::test

@@ -1,0 +1,233 @@
+#include "support/ScriptedDialogs.h"
+#include "support/TestDrives.h"
+#include "window/ProgressMeter.h"
+#include "window/ReportList.h"
+#include "window/frmMain.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace brindlewick;
+using namespace brindlewick::test;
+using namespace Qt::StringLiterals;
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void controlsAtCreation();
+    void geometryAtInitialSize();
+    void tabOrder();
+    void enlargingGrowsTreeAndList();
+    void accessKeysReachTheOptions();
+    void imagesUnderTheirKeys();
+};
+
+namespace
+{
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+} // namespace
+
+void MainWindowTest::controlsAtCreation()
+{
+    TestDrives drives;
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.show();
+
+    QCOMPARE(w.windowTitle(), u"Brindlewick"_s);
+    for (QWidget *shown : std::initializer_list<QWidget *>{
+             w.Label1, w.Text1, w.optAttachBegin, w.optAttachEnd, w.optReplace, w.chkCase,
+             w.cmdRename, w.DirTree, w.lsList, w.pbStatus->bar()})
+        QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
+    for (QWidget *hidden : {static_cast<QWidget *>(w.Label2), static_cast<QWidget *>(w.Label3),
+                            static_cast<QWidget *>(w.Text2), static_cast<QWidget *>(w.imgIcon)})
+        QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
+
+    QCOMPARE(w.Label1->text(), u"Text to add:"_s);
+    QCOMPARE(w.Label2->text(), u"Replace with:"_s);
+    QCOMPARE(w.Label3->text(), u"Text to replace:"_s);
+    QCOMPARE(w.optAttachBegin->text(), u"Attach to &Beginning"_s);
+    QCOMPARE(w.optAttachEnd->text(), u"Attach to &End"_s);
+    QCOMPARE(w.optReplace->text(), u"&Replace Text"_s);
+    QCOMPARE(w.chkCase->text(), u"&Case Sensitive"_s);
+    QCOMPARE(w.cmdRename->text(), u"Rename Files"_s);
+    QVERIFY(w.optAttachBegin->isChecked());
+    QVERIFY(!w.optAttachEnd->isChecked() && !w.optReplace->isChecked());
+    QVERIFY(!w.chkCase->isChecked());
+    QVERIFY(!w.chkCase->isEnabled());
+    QVERIFY(w.Text1->text().isEmpty() && w.Text2->text().isEmpty());
+    QCOMPARE(w.renameOption, 1);
+
+    QCOMPARE(w.lsList->model()->columnCount(), 1);
+    QCOMPARE(w.lsList->model()->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
+    QCOMPARE(w.lsList->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(w.lsList->itemCount(), 0);
+    QCOMPARE(w.pbStatus->Max(), 100);
+    QCOMPARE(w.pbStatus->Value(), 0);
+
+    // The pop-up menu exists, but no menu bar shows it.
+    QCOMPARE(w.hidMenu->title(), u"hiddenMenu"_s);
+    QCOMPARE(w.hidMenu->actions(), (QList<QAction *>{w.lsSelAll, w.lsDeselAll}));
+    QCOMPARE(w.lsSelAll->text(), u"Select &All"_s);
+    QCOMPARE(w.lsDeselAll->text(), u"&Deselect All"_s);
+    QVERIFY(!w.hidMenu->isVisible());
+    QVERIFY(w.findChildren<QMenuBar *>().isEmpty());
+    QVERIFY(dialogs.boxes().isEmpty());
+}
+
+void MainWindowTest::geometryAtInitialSize()
+{
+    TestDrives drives;
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.show();
+
+    QCOMPARE(w.size(), QSize(twipsToPixels(6015), twipsToPixels(6240)));
+    QCOMPARE(w.lsList->geometry(), twips(2670, -15, 3375, 3135));
+    QCOMPARE(w.Text1->geometry(), twips(2760, 3480, 3135, 285));
+    QCOMPARE(w.Text2->geometry(), twips(4440, 3480, 1455, 285));
+    QCOMPARE(w.DirTree->geometry(), twips(0, 0, 2685, 6015));
+    QCOMPARE(w.pbStatus->bar()->geometry(), twips(0, 6000, 6015, 255));
+
+    // Captioned controls stand in their place and reach at least as far as the layout has
+    // them, further where the desktop's font needs it.
+    const std::pair<QWidget *, QRect> captioned[] = {
+        {w.optAttachBegin, twips(2880, 3840, 1815, 255)},
+        {w.optAttachEnd, twips(2880, 4200, 1815, 255)},
+        {w.optReplace, twips(2880, 4560, 1815, 255)},
+        {w.chkCase, twips(3480, 4920, 1575, 375)},
+        {w.Label1, twips(2760, 3240, 1215, 255)},
+        {w.Label2, twips(4440, 3240, 1215, 255)},
+        {w.Label3, twips(2760, 3240, 1335, 255)},
+        {w.cmdRename, twips(4440, 5520, 1455, 375)},
+    };
+    for (const auto &[control, place] : captioned) {
+        const QRect actual = control->geometry();
+        QVERIFY2(actual.topLeft() == place.topLeft(), qPrintable(control->objectName()));
+        QCOMPARE(actual.height(), place.height());
+        QCOMPARE(actual.width(), std::max(place.width(), control->sizeHint().width()));
+        QVERIFY2(actual.right() < w.width(), qPrintable(control->objectName()));
+    }
+    QCOMPARE(w.lsList->columnWidth(0), twipsToPixels(3030));
+}
+
+void MainWindowTest::tabOrder()
+{
+    TestDrives drives;
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.show();
+    w.optReplace->setChecked(true); // every control of the order can take focus
+
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QList<QWidget *> expected = {w.lsList,       w.Text1,      w.Text2,   w.optAttachBegin,
+                                       w.optAttachEnd, w.optReplace, w.chkCase, w.DirTree,
+                                       w.cmdRename,    w.lsList};
+    w.lsList->setFocus(Qt::TabFocusReason);
+    for (qsizetype i = 0; i + 1 < expected.size(); ++i) {
+        QCOMPARE(QApplication::focusWidget(), expected[i]);
+        // The three options form one group that Tab enters at the chosen one; arrow keys
+        // move within it. Focus each in turn so the walk passes every control.
+        if (qobject_cast<QRadioButton *>(expected[i + 1]))
+            expected[i + 1]->setFocus(Qt::TabFocusReason);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(w.pbStatus->bar()->focusPolicy(), Qt::NoFocus);
+}
+
+void MainWindowTest::enlargingGrowsTreeAndList()
+{
+    TestDrives drives;
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.show();
+    QVERIFY(w.minimumSize() == w.size());
+
+    const int dx = 300;
+    const int dy = 120;
+    w.resize(w.width() + dx, w.height() + dy);
+
+    const QRect tree = w.DirTree->geometry();
+    const QRect list = w.lsList->geometry();
+    QCOMPARE(tree.topLeft(), QPoint(0, 0));
+    QCOMPARE(tree.height(), twipsToPixels(6015) + dy);
+    QVERIFY(tree.width() > twipsToPixels(2685));
+    QCOMPARE(list.right(), twips(2670, -15, 3375, 3135).right() + dx);
+    QCOMPARE(list.height(), twipsToPixels(3135) + dy);
+    QVERIFY(list.width() > twipsToPixels(3375));
+    // The tree and the list still meet where they did.
+    QCOMPARE(list.left() - tree.right(), twipsToPixels(2670) - (twipsToPixels(2685) - 1));
+
+    // The panel and the button keep their distance to the bottom right corner.
+    QCOMPARE(w.Text1->geometry(), twips(2760, 3480, 3135, 285).translated(dx, dy));
+    QCOMPARE(w.chkCase->pos(), twips(3480, 4920, 1575, 375).topLeft() + QPoint(dx, dy));
+    QCOMPARE(w.cmdRename->pos(), twips(4440, 5520, 1455, 375).topLeft() + QPoint(dx, dy));
+    QCOMPARE(w.pbStatus->bar()->geometry(), twips(0, 6000, 6015 + 15 * dx, 255).translated(0, dy));
+    // The name column grows with the list, so long names have the room.
+    QCOMPARE(w.lsList->columnWidth(0), twipsToPixels(3030) + list.width() - twipsToPixels(3375));
+}
+
+void MainWindowTest::accessKeysReachTheOptions()
+{
+    TestDrives drives;
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier); // greyed: nothing happens
+    QTest::qWait(300);
+    QVERIFY(!w.chkCase->isChecked());
+    QCOMPARE(w.renameOption, 1);
+
+    // A button answers its access key with an animated click, which lands a moment later.
+    QTest::keyClick(&w, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(w.optAttachEnd->isChecked());
+    QCOMPARE(w.renameOption, 2);
+    QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(w.optReplace->isChecked());
+    QCOMPARE(w.renameOption, 3);
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(w.chkCase->isChecked());
+    QCOMPARE(w.renameOption, 4);
+    QTest::keyClick(&w, Qt::Key_B, Qt::AltModifier);
+    QTRY_VERIFY(w.optAttachBegin->isChecked());
+    QCOMPARE(w.renameOption, 1);
+}
+
+void MainWindowTest::imagesUnderTheirKeys()
+{
+    TestDrives drives;
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    QCOMPARE(w.img.keys(), (QStringList{u"unknown"_s, u"fixed"_s, u"ram"_s, u"remove"_s, u"cd"_s,
+                                        u"folder"_s, u"open"_s}));
+    for (const QString &key : w.img.keys())
+        QVERIFY2(!w.img.icon(key).isNull(), qPrintable(key));
+    QVERIFY(w.img.icon(u"nonesuch").isNull());
+    QVERIFY(!w.imgIcon->pixmap().isNull());
+    QCOMPARE(w.imgIcon->pixmap().size(), QSize(16, 16));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"

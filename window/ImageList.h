@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QStyle;
+
+namespace brindlewick
+{
+
+// The tree's images under their keys, taken from the desktop's icon theme, with the style's
+// own icons where the theme has none.
+class ImageList
+{
+public:
+    explicit ImageList(const QStyle &style);
+
+    QIcon icon(QStringView key) const;
+    QStringList keys() const;
+
+private:
+    std::vector<std::pair<QString, QIcon>> images_;
+};
+
+} // namespace brindlewick

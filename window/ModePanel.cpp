@@ -1,0 +1,65 @@
+// The rename mode panel: the options and the case box keep renameOption in step with the
+// labels and text boxes shown.
+#include "window/frmMain.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace brindlewick
+{
+
+namespace
+{
+constexpr int attachTextWidthTwips = 3135;
+constexpr int replaceTextWidthTwips = 1575;
+} // namespace
+
+void frmMain::optAttachBegin_Click()
+{
+    Label1->setVisible(true);
+    Label2->setVisible(false);
+    Label3->setVisible(false);
+    // Clearing a ticked box runs its handler, which sets replace mode; the mode is set after.
+    chkCase->setChecked(false);
+    setWidthTwips(Text1, attachTextWidthTwips);
+    Text2->setVisible(false);
+    chkCase->setEnabled(false);
+    renameOption = 1;
+    Text1->clear();
+    Text2->clear();
+}
+
+void frmMain::optAttachEnd_Click()
+{
+    Label1->setVisible(true);
+    Label2->setVisible(false);
+    Label3->setVisible(false);
+    chkCase->setChecked(false);
+    setWidthTwips(Text1, attachTextWidthTwips);
+    Text2->setVisible(false);
+    chkCase->setEnabled(false);
+    renameOption = 2;
+    Text1->clear();
+    Text2->clear();
+}
+
+void frmMain::optReplace_Click()
+{
+    Label1->setVisible(false);
+    Label2->setVisible(true);
+    Label3->setVisible(true);
+    setWidthTwips(Text1, replaceTextWidthTwips);
+    Text2->setVisible(true);
+    chkCase->setEnabled(true);
+    renameOption = 3;
+    Text1->clear();
+    Text2->clear();
+}
+
+void frmMain::chkCase_Click()
+{
+    renameOption = chkCase->isChecked() ? 4 : 3;
+}
+
+} // namespace brindlewick

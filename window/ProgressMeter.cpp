@@ -1,0 +1,44 @@
+#include "window/ProgressMeter.h"
+
+#include <QProgressBar>
+#include <algorithm>
+
+namespace brindlewick
+{
+
+namespace
+{
+constexpr qint64 repaintIntervalMs = 30;
+}
+
+ProgressMeter::ProgressMeter(QProgressBar *bar, QObject *parent) : QObject(parent), bar_(bar)
+{
+    bar_->setRange(0, max_);
+    bar_->setValue(0);
+    sinceShown_.start();
+}
+
+void ProgressMeter::setMax(int max)
+{
+    max_ = max;
+    show();
+}
+
+void ProgressMeter::setValue(int value)
+{
+    value_ = value;
+    if (value == 0 || value == max_ || sinceShown_.hasExpired(repaintIntervalMs))
+        show();
+    Q_EMIT valueSet(value);
+}
+
+void ProgressMeter::show()
+{
+    bar_->setRange(0, std::max(max_, 0));
+    // QProgressBar repaints at once when its picture changes, so this shows even while no
+    // events are processed.
+    bar_->setValue(std::clamp(value_, 0, std::max(max_, 0)));
+    sinceShown_.restart();
+}
+
+} // namespace brindlewick

@@ -1,0 +1,98 @@
+#include "window/ReportList.h"
+
+#include <QAbstractListModel>
+#include <QHeaderView>
+
+namespace brindlewick
+{
+
+// Read-only names, swapped in one reset: far cheaper than item objects for large folders.
+class NameListModel final : public QAbstractListModel
+{
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    const QStringList &names() const { return names_; }
+
+    void setNames(QStringList names)
+    {
+        beginResetModel();
+        names_ = std::move(names);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(names_.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole && index.isValid() && index.row() < names_.size())
+            return names_.at(index.row());
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return QStringLiteral("Name");
+        return {};
+    }
+
+private:
+    QStringList names_;
+};
+
+ReportList::ReportList(QWidget *parent) : QTreeView(parent), model_(new NameListModel(this))
+{
+    setModel(model_);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+}
+
+qsizetype ReportList::itemCount() const
+{
+    return model_->names().size();
+}
+
+QString ReportList::itemText(qsizetype position) const
+{
+    return model_->names().at(position - 1);
+}
+
+QModelIndex ReportList::indexAt(qsizetype position) const
+{
+    return model_->index(int(position - 1), 0);
+}
+
+bool ReportList::isItemSelected(qsizetype position) const
+{
+    return selectionModel()->isSelected(indexAt(position));
+}
+
+void ReportList::setItemSelected(qsizetype position, bool selected)
+{
+    selectionModel()->select(indexAt(position), selected ? QItemSelectionModel::Select
+                                                         : QItemSelectionModel::Deselect);
+}
+
+void ReportList::clearItems()
+{
+    model_->setNames({});
+}
+
+void ReportList::setItems(QStringList texts)
+{
+    model_->setNames(std::move(texts));
+}
+
+} // namespace brindlewick

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace brindlewick
+{
+
+class NameListModel;
+
+// The file list: a report view with the one column "Name" and extended selection. Items are
+// counted from 1, in display order.
+class ReportList : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit ReportList(QWidget *parent = nullptr);
+
+    qsizetype itemCount() const;
+    QString itemText(qsizetype position) const;
+    bool isItemSelected(qsizetype position) const;
+    void setItemSelected(qsizetype position, bool selected);
+
+    void clearItems();
+    // Replaces all items at once, none of them selected.
+    void setItems(QStringList texts);
+
+private:
+    QModelIndex indexAt(qsizetype position) const;
+
+    NameListModel *model_;
+};
+
+} // namespace brindlewick

@@ -1,0 +1,207 @@
+#include "window/frmMain.h"
+
+#include "window/Dialogs.h"
+#include "window/ProgramIcon.h"
+#include "window/ProgressMeter.h"
+#include "window/ReportList.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace brindlewick
+{
+
+namespace
+{
+
+constexpr QSize clientTwips(6015, 6240);
+
+QSize clientPixels()
+{
+    return {twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height())};
+}
+
+QRect toPixels(QRect twips)
+{
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
+}
+
+} // namespace
+
+frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent), img(*QApplication::style()), Dir1(platform, EntryKind::Folders),
+      File1(platform, EntryKind::Files), platform_(platform), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Brindlewick"));
+    resize(clientPixels());
+    setMinimumSize(clientPixels());
+
+    // Created in tab order, which is also the order Tab walks them in.
+    lsList = place(new ReportList(this), {2670, -15, 3375, 3135}, Anchor::List);
+    Text1 = place(new QLineEdit(this), {2760, 3480, 3135, 285}, Anchor::BottomRight);
+    Text2 = place(new QLineEdit(this), {4440, 3480, 1455, 285}, Anchor::BottomRight);
+    optAttachBegin = place(new QRadioButton(QStringLiteral("Attach to &Beginning"), this),
+                           {2880, 3840, 1815, 255}, Anchor::BottomRight);
+    optAttachEnd = place(new QRadioButton(QStringLiteral("Attach to &End"), this),
+                         {2880, 4200, 1815, 255}, Anchor::BottomRight);
+    optReplace = place(new QRadioButton(QStringLiteral("&Replace Text"), this),
+                       {2880, 4560, 1815, 255}, Anchor::BottomRight);
+    chkCase = place(new QCheckBox(QStringLiteral("&Case Sensitive"), this), {3480, 4920, 1575, 375},
+                    Anchor::BottomRight);
+    DirTree = place(new QTreeWidget(this), {0, 0, 2685, 6015}, Anchor::Tree);
+    auto *bar = place(new QProgressBar(this), {0, 6000, 6015, 255}, Anchor::BottomSpan);
+    pbStatus = new ProgressMeter(bar, this);
+    Label1 = place(new QLabel(QStringLiteral("Text to add:"), this), {2760, 3240, 1215, 255},
+                   Anchor::BottomRight);
+    Label2 = place(new QLabel(QStringLiteral("Replace with:"), this), {4440, 3240, 1215, 255},
+                   Anchor::BottomRight);
+    Label3 = place(new QLabel(QStringLiteral("Text to replace:"), this), {2760, 3240, 1335, 255},
+                   Anchor::BottomRight);
+    cmdRename = place(new QPushButton(QStringLiteral("Rename Files"), this),
+                      {4440, 5520, 1455, 375}, Anchor::BottomRight);
+    imgIcon = place(new QLabel(this), {5040, 4200, 240, 240}, Anchor::BottomRight);
+
+    lsList->setObjectName(QStringLiteral("lsList"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text2->setObjectName(QStringLiteral("Text2"));
+    optAttachBegin->setObjectName(QStringLiteral("optAttachBegin"));
+    optAttachEnd->setObjectName(QStringLiteral("optAttachEnd"));
+    optReplace->setObjectName(QStringLiteral("optReplace"));
+    chkCase->setObjectName(QStringLiteral("chkCase"));
+    DirTree->setObjectName(QStringLiteral("DirTree"));
+    bar->setObjectName(QStringLiteral("pbStatus"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    cmdRename->setObjectName(QStringLiteral("cmdRename"));
+    imgIcon->setObjectName(QStringLiteral("imgIcon"));
+
+    QWidget *const tabOrder[] = {lsList,     Text1,   Text2,   optAttachBegin, optAttachEnd,
+                                 optReplace, chkCase, DirTree, cmdRename};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    bar->setFocusPolicy(Qt::NoFocus);
+    bar->setTextVisible(false);
+
+    DirTree->setHeaderHidden(true);
+    DirTree->setColumnCount(1);
+    DirTree->setUniformRowHeights(true);
+
+    optAttachBegin->setChecked(true);
+    chkCase->setEnabled(false);
+    Text2->setVisible(false);
+    Label2->setVisible(false);
+    Label3->setVisible(false);
+    imgIcon->setPixmap(programIcon().pixmap(16, 16));
+    imgIcon->setVisible(false);
+    setNameColumnTwips(3030);
+
+    hidMenu = new QMenu(QStringLiteral("hiddenMenu"), this);
+    hidMenu->setObjectName(QStringLiteral("hidMenu"));
+    lsSelAll = hidMenu->addAction(QStringLiteral("Select &All"));
+    lsSelAll->setObjectName(QStringLiteral("lsSelAll"));
+    lsDeselAll = hidMenu->addAction(QStringLiteral("&Deselect All"));
+    lsDeselAll->setObjectName(QStringLiteral("lsDeselAll"));
+
+    // An option's handler runs when it becomes the chosen one; the box's handler whenever its
+    // state changes, by the user or by the program.
+    connect(optAttachBegin, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen)
+            optAttachBegin_Click();
+    });
+    connect(optAttachEnd, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen)
+            optAttachEnd_Click();
+    });
+    connect(optReplace, &QRadioButton::toggled, this, [this](bool chosen) {
+        if (chosen)
+            optReplace_Click();
+    });
+    connect(chkCase, &QCheckBox::toggled, this, [this] { chkCase_Click(); });
+}
+
+frmMain::~frmMain() = default;
+
+template<typename Control> Control *frmMain::place(Control *control, QRect twips, Anchor anchor)
+{
+    placements_.push_back({control, twips, anchor});
+    applyPlacement(placements_.back());
+    return control;
+}
+
+// At the initial size every control stands where the layout puts it. Extra room goes to the
+// tree (a third of the width) and the list; the panel keeps to the bottom right corner.
+void frmMain::applyPlacement(const Placement &placement)
+{
+    const QSize initial = clientPixels();
+    const int dx = std::max(0, width() - initial.width());
+    const int dy = std::max(0, height() - initial.height());
+    const int treeGrowth = dx / 3;
+    QRect rect = toPixels(placement.twips);
+    switch (placement.anchor) {
+    case Anchor::Tree:
+        rect.adjust(0, 0, treeGrowth, dy);
+        break;
+    case Anchor::List:
+        rect.adjust(treeGrowth, 0, dx, dy);
+        break;
+    case Anchor::BottomRight:
+        rect.translate(dx, dy);
+        break;
+    case Anchor::BottomSpan:
+        rect.adjust(0, dy, dx, dy);
+        break;
+    }
+    // A caption is never cut off: on desktops whose font is wider than the layout allows for,
+    // the control reaches further right into the free room beside it.
+    if (qobject_cast<QAbstractButton *>(placement.widget) ||
+        qobject_cast<QLabel *>(placement.widget))
+        rect.setWidth(std::max(rect.width(), placement.widget->sizeHint().width()));
+    placement.widget->setGeometry(rect);
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    for (const Placement &placement : placements_)
+        applyPlacement(placement);
+    setNameColumnTwips(nameColumnTwips_);
+}
+
+void frmMain::setWidthTwips(QWidget *control, int twips)
+{
+    for (Placement &placement : placements_) {
+        if (placement.widget == control) {
+            placement.twips.setWidth(twips);
+            applyPlacement(placement);
+            return;
+        }
+    }
+}
+
+void frmMain::setNameColumnTwips(int twips)
+{
+    nameColumnTwips_ = twips;
+    const int listGrowth = lsList->width() - twipsToPixels(3375);
+    lsList->setColumnWidth(0, twipsToPixels(twips) + std::max(0, listGrowth));
+}
+
+FileSystemObject &frmMain::fileSystem()
+{
+    if (!FSO)
+        FSO.emplace(platform_);
+    return *FSO;
+}
+
+} // namespace brindlewick

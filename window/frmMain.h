@@ -1,0 +1,117 @@
+#pragma once
+
+#include "platform/FileSystemObject.h"
+#include "platform/FolderEnumerator.h"
+#include "window/ImageList.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+
+namespace brindlewick
+{
+
+class Dialogs;
+class Platform;
+class ProgressMeter;
+class ReportList;
+
+// Window geometry is kept in twips, 15 to the pixel.
+constexpr int twipsToPixels(int twips)
+{
+    return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
+}
+
+// The program's one window. It owns every control and all run-time state; the procedures of
+// each subsystem are its members, defined beside their subsystem.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+public:
+    // The platform and the dialogs must outlive the window.
+    frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Mode panel.
+    void optAttachBegin_Click();
+    void optAttachEnd_Click();
+    void optReplace_Click();
+    void chkCase_Click();
+
+    // File list.
+    void DisplayFiles();
+
+    // The width of the list's one column, in twips, as the last fill of the list set it. It
+    // grows with the list when the window is enlarged.
+    int nameColumnTwips() const { return nameColumnTwips_; }
+
+    // Controls, in tab order, then the ones outside it.
+    ReportList *lsList;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QRadioButton *optAttachBegin;
+    QRadioButton *optAttachEnd;
+    QRadioButton *optReplace;
+    QCheckBox *chkCase;
+    QTreeWidget *DirTree;
+    ProgressMeter *pbStatus;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QPushButton *cmdRename;
+    QLabel *imgIcon;
+    QMenu *hidMenu;
+    QAction *lsSelAll;
+    QAction *lsDeselAll;
+    const ImageList img;
+
+    // Hidden enumerators: the subfolders and the files of the current folder, and the working
+    // list of subfolder names.
+    FolderEnumerator Dir1;
+    FolderEnumerator File1;
+    QStringList List1;
+
+    // Run-time state.
+    int renameOption = 1;
+    QString curPath;
+    QString WinPath;
+    bool Expanding = false;
+    std::optional<FileSystemObject> FSO;
+    std::optional<FileObject> curFile;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    enum class Anchor { Tree, List, BottomRight, BottomSpan };
+    struct Placement {
+        QWidget *widget;
+        QRect twips; // at the window's initial size
+        Anchor anchor;
+    };
+
+    template<typename Control> Control *place(Control *control, QRect twips, Anchor anchor);
+    void applyPlacement(const Placement &placement);
+    void setWidthTwips(QWidget *control, int twips);
+    void setNameColumnTwips(int twips);
+    FileSystemObject &fileSystem();
+
+    const Platform &platform_;
+    Dialogs &dialogs_;
+    std::vector<Placement> placements_;
+    int nameColumnTwips_ = 3030;
+};
+
+} // namespace brindlewick
