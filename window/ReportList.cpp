@@ -2,6 +2,8 @@
 
 #include <QAbstractListModel>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <algorithm>
 
 namespace brindlewick
 {
@@ -83,6 +85,20 @@ void ReportList::setItemSelected(qsizetype position, bool selected)
 {
     selectionModel()->select(indexAt(position), selected ? QItemSelectionModel::Select
                                                          : QItemSelectionModel::Deselect);
+}
+
+std::vector<qsizetype> ReportList::selectedPositions() const
+{
+    // Read from the selection's ranges: asking every item would search the ranges each time.
+    std::vector<qsizetype> positions;
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            positions.push_back(qsizetype(row) + 1);
+    }
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    return positions;
 }
 
 void ReportList::clearItems()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTreeView>
+#include <vector>
 
 namespace brindlewick
 {
@@ -19,6 +20,8 @@ public:
     QString itemText(qsizetype position) const;
     bool isItemSelected(qsizetype position) const;
     void setItemSelected(qsizetype position, bool selected);
+    // The positions of the selected items, in display order.
+    std::vector<qsizetype> selectedPositions() const;
 
     void clearItems();
     // Replaces all items at once, none of them selected.

@@ -129,6 +129,8 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
             optReplace_Click();
     });
     connect(chkCase, &QCheckBox::toggled, this, [this] { chkCase_Click(); });
+    connect(cmdRename, &QPushButton::clicked, this,
+            [this] { runHandler("cmdRename_Click", [this] { cmdRename_Click(); }); });
 }
 
 frmMain::~frmMain() = default;
@@ -195,6 +197,15 @@ void frmMain::setNameColumnTwips(int twips)
     nameColumnTwips_ = twips;
     const int listGrowth = lsList->width() - twipsToPixels(3375);
     lsList->setColumnWidth(0, twipsToPixels(twips) + std::max(0, listGrowth));
+}
+
+template<typename Handler> void frmMain::runHandler(const char *name, Handler &&handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        qWarning("%s ended early: %s", name, error.what());
+    }
 }
 
 FileSystemObject &frmMain::fileSystem()

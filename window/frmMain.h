@@ -2,6 +2,7 @@
 
 #include "platform/FileSystemObject.h"
 #include "platform/FolderEnumerator.h"
+#include "renaming/NameBuilders.h"
 #include "window/ImageList.h"
 
 #include <QRect>
@@ -53,6 +54,15 @@ public:
     // File list.
     void DisplayFiles();
 
+    // Renaming. selFiles is the index of the last selected file: their number minus one.
+    void cmdRename_Click();
+    void FindSelectedFiles(qsizetype selFiles);
+    void AttachBeginning(qsizetype selFiles);
+    void AttachEnd(qsizetype selFiles);
+    // compareMethod 1 ignores letter case, 0 regards it.
+    void ReplaceText(qsizetype selFiles, int compareMethod);
+    void RenameFiles(qsizetype selFiles);
+
     // The width of the list's one column, in twips, as the last fill of the list set it. It
     // grows with the list when the window is enlarged.
     int nameColumnTwips() const { return nameColumnTwips_; }
@@ -90,6 +100,9 @@ public:
     bool Expanding = false;
     std::optional<FileSystemObject> FSO;
     std::optional<FileObject> curFile;
+    // The selected files' names in list order, split at the last dot; the builders rewrite
+    // the name parts into the planned names.
+    std::vector<NameRow> selNames;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -107,6 +120,9 @@ private:
     void setWidthTwips(QWidget *control, int twips);
     void setNameColumnTwips(int twips);
     FileSystemObject &fileSystem();
+    void confirmAndRename(qsizetype selFiles);
+    // Runs an event handler; a failure inside it ends the handler, never the program.
+    template<typename Handler> void runHandler(const char *name, Handler &&handler);
 
     const Platform &platform_;
     Dialogs &dialogs_;
