@@ -1,6 +1,5 @@
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
-#include "window/ProgramIcon.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -10,13 +9,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlewick"));
     QApplication::setDesktopFileName(QStringLiteral("brindlewick"));
-    QApplication::setWindowIcon(brindlewick::programIcon());
 
     const std::unique_ptr<brindlewick::PosixPlatform> platform =
         brindlewick::PosixPlatform::forThisMachine();
     brindlewick::QtDialogs dialogs;
     brindlewick::frmMain window(*platform, dialogs);
     dialogs.setOwner(&window);
+    window.Form_Load();
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 // Filling the file list from the file enumerator's folder.
 #include "renaming/FileNames.h"
+#include "window/Dialogs.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
@@ -39,6 +40,22 @@ void frmMain::DisplayFiles()
     }
     setNameColumnTwips(fileCount > 16 ? 3030 : 3275);
     pbStatus->setValue(0);
+}
+
+void frmMain::lsList_MouseUp(int Button, int, int, int)
+{
+    if (Button == 2)
+        dialogs_.PopupMenu(*hidMenu);
+}
+
+void frmMain::lsSelAll_Click()
+{
+    lsList->setAllSelected(true);
+}
+
+void frmMain::lsDeselAll_Click()
+{
+    lsList->setAllSelected(false);
 }
 
 } // namespace brindlewick

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 #include <algorithm>
 
 namespace brindlewick
@@ -99,6 +100,39 @@ std::vector<qsizetype> ReportList::selectedPositions() const
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     return positions;
+}
+
+void ReportList::setAllSelected(bool selected)
+{
+    if (itemCount() == 0)
+        return;
+    const QItemSelection all(model_->index(0, 0), model_->index(int(itemCount() - 1), 0));
+    selectionModel()->select(all, selected ? QItemSelectionModel::Select
+                                           : QItemSelectionModel::Deselect);
+}
+
+void ReportList::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) |
+                      (modifiers & Qt::ControlModifier ? 2 : 0) |
+                      (modifiers & Qt::AltModifier ? 4 : 0);
+    Q_EMIT mouseReleased(button, shift, event->position().toPoint());
 }
 
 void ReportList::clearItems()

@@ -26,6 +26,16 @@ public:
     void clearItems();
     // Replaces all items at once, none of them selected.
     void setItems(QStringList texts);
+    // Every item selected or unselected in one step; the current item and the scroll
+    // position stay.
+    void setAllSelected(bool selected);
+
+Q_SIGNALS:
+    // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
+    void mouseReleased(int button, int shift, QPoint position);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QModelIndex indexAt(qsizetype position) const;

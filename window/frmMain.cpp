@@ -1,5 +1,6 @@
 #include "window/frmMain.h"
 
+#include "browsing/NodeTree.h"
 #include "window/Dialogs.h"
 #include "window/ProgramIcon.h"
 #include "window/ProgressMeter.h"
@@ -15,7 +16,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTreeWidget>
 
 namespace brindlewick
 {
@@ -59,7 +59,7 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
                        {2880, 4560, 1815, 255}, Anchor::BottomRight);
     chkCase = place(new QCheckBox(QStringLiteral("&Case Sensitive"), this), {3480, 4920, 1575, 375},
                     Anchor::BottomRight);
-    DirTree = place(new QTreeWidget(this), {0, 0, 2685, 6015}, Anchor::Tree);
+    DirTree = place(new NodeTree(img, this), {0, 0, 2685, 6015}, Anchor::Tree);
     auto *bar = place(new QProgressBar(this), {0, 6000, 6015, 255}, Anchor::BottomSpan);
     pbStatus = new ProgressMeter(bar, this);
     Label1 = place(new QLabel(QStringLiteral("Text to add:"), this), {2760, 3240, 1215, 255},
@@ -94,10 +94,6 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setTextVisible(false);
 
-    DirTree->setHeaderHidden(true);
-    DirTree->setColumnCount(1);
-    DirTree->setUniformRowHeights(true);
-
     optAttachBegin->setChecked(true);
     chkCase->setEnabled(false);
     Text2->setVisible(false);
@@ -131,6 +127,22 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     connect(chkCase, &QCheckBox::toggled, this, [this] { chkCase_Click(); });
     connect(cmdRename, &QPushButton::clicked, this,
             [this] { runHandler("cmdRename_Click", [this] { cmdRename_Click(); }); });
+    connect(DirTree, &NodeTree::nodeClicked, this, [this](TreeNode *node) {
+        runHandler("DirTree_NodeClick", [this, node] { DirTree_NodeClick(node); });
+    });
+    connect(DirTree, &NodeTree::nodeExpanded, this, [this](TreeNode *node) {
+        runHandler("DirTree_Expand", [this, node] { DirTree_Expand(node); });
+    });
+    connect(DirTree, &NodeTree::nodeCollapsed, this, [this](TreeNode *node) {
+        runHandler("DirTree_Collapse", [this, node] { DirTree_Collapse(node); });
+    });
+    connect(lsList, &ReportList::mouseReleased, this, [this](int button, int shift, QPoint at) {
+        runHandler("lsList_MouseUp", [=, this] { lsList_MouseUp(button, shift, at.x(), at.y()); });
+    });
+    connect(lsSelAll, &QAction::triggered, this,
+            [this] { runHandler("lsSelAll_Click", [this] { lsSelAll_Click(); }); });
+    connect(lsDeselAll, &QAction::triggered, this,
+            [this] { runHandler("lsDeselAll_Click", [this] { lsDeselAll_Click(); }); });
 }
 
 frmMain::~frmMain() = default;
@@ -197,15 +209,6 @@ void frmMain::setNameColumnTwips(int twips)
     nameColumnTwips_ = twips;
     const int listGrowth = lsList->width() - twipsToPixels(3375);
     lsList->setColumnWidth(0, twipsToPixels(twips) + std::max(0, listGrowth));
-}
-
-template<typename Handler> void frmMain::runHandler(const char *name, Handler &&handler)
-{
-    try {
-        handler();
-    } catch (const std::exception &error) {
-        qWarning("%s ended early: %s", name, error.what());
-    }
 }
 
 FileSystemObject &frmMain::fileSystem()

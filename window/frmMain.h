@@ -19,7 +19,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
 
 namespace brindlewick
 {
@@ -28,6 +27,8 @@ class Dialogs;
 class Platform;
 class ProgressMeter;
 class ReportList;
+class NodeTree;
+class TreeNode;
 
 // Window geometry is kept in twips, 15 to the pixel.
 constexpr int twipsToPixels(int twips)
@@ -45,14 +46,29 @@ public:
     frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
     ~frmMain() override;
 
+    // Start-up: the drives and the first drive's folders and files. Run once, before the
+    // window is shown.
+    void Form_Load();
+    void DisplayDrives();
+
+    // Folder tree.
+    void DisplayDir(QString Pth, TreeNode *Parent);
+    void DirTree_NodeClick(TreeNode *Node);
+    void DirTree_Expand(TreeNode *Node);
+    void DirTree_Collapse(TreeNode *Node);
+    void UpdateFolderIcons();
+
     // Mode panel.
     void optAttachBegin_Click();
     void optAttachEnd_Click();
     void optReplace_Click();
     void chkCase_Click();
 
-    // File list.
+    // File list. Button: 1 left, 2 right, 4 middle.
     void DisplayFiles();
+    void lsList_MouseUp(int Button, int Shift, int x, int y);
+    void lsSelAll_Click();
+    void lsDeselAll_Click();
 
     // Renaming. selFiles is the index of the last selected file: their number minus one.
     void cmdRename_Click();
@@ -75,7 +91,7 @@ public:
     QRadioButton *optAttachEnd;
     QRadioButton *optReplace;
     QCheckBox *chkCase;
-    QTreeWidget *DirTree;
+    NodeTree *DirTree;
     ProgressMeter *pbStatus;
     QLabel *Label1;
     QLabel *Label2;
@@ -129,5 +145,14 @@ private:
     std::vector<Placement> placements_;
     int nameColumnTwips_ = 3030;
 };
+
+template<typename Handler> void frmMain::runHandler(const char *name, Handler &&handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        qWarning("%s ended early: %s", name, error.what());
+    }
+}
 
 } // namespace brindlewick

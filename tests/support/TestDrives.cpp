@@ -8,16 +8,20 @@ namespace brindlewick::test
 {
 
 TestDrives::TestDrives()
+    : TestDrives({{u'A', DriveType::Removable, {}},
+                  {u'C', DriveType::Fixed, QStringLiteral("SYSTEM")},
+                  {u'D', DriveType::Fixed, {}},
+                  {u'E', DriveType::CdRom, {}},
+                  {u'F', DriveType::Remote, {}}})
+{
+}
+
+TestDrives::TestDrives(const std::vector<TestDrive> &layout)
 {
     std::vector<Drive> drives;
-    const std::pair<QChar, DriveType> layout[] = {{u'C', DriveType::Fixed},
-                                                  {u'D', DriveType::Fixed},
-                                                  {u'E', DriveType::CdRom},
-                                                  {u'F', DriveType::Remote}};
-    for (const auto &[letter, type] : layout) {
+    for (const TestDrive &drive : layout) {
         folders_.push_back(std::make_unique<QTemporaryDir>());
-        const QString label = letter == u'C' ? QStringLiteral("SYSTEM") : QString();
-        drives.push_back({letter, folders_.back()->path(), type, label});
+        drives.push_back({drive.letter, folders_.back()->path(), drive.type, drive.label});
     }
     platform_ = std::make_unique<PosixPlatform>(DriveTable(std::move(drives)),
                                                 QStringLiteral("C:\\WINDOWS"));

@@ -11,13 +11,20 @@
 namespace brindlewick::test
 {
 
-// Drives over temporary folders, with the real POSIX platform on top: C: and D: fixed
-// (C: labelled SYSTEM), E: a CD-ROM, F: a network drive. The operating system's folder is
-// C:\WINDOWS.
+struct TestDrive {
+    QChar letter;
+    DriveType type;
+    QString label;
+};
+
+// Drives over temporary folders, with the real POSIX platform on top. By default A: is
+// removable, C: and D: fixed (C: labelled SYSTEM), E: a CD-ROM, F: a network drive. The
+// operating system's folder is C:\WINDOWS.
 class TestDrives
 {
 public:
     TestDrives();
+    explicit TestDrives(const std::vector<TestDrive> &layout);
 
     const PosixPlatform &platform() const { return *platform_; }
 

@@ -1,3 +1,4 @@
+#include "browsing/NodeTree.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDrives.h"
 #include "window/ProgressMeter.h"

@@ -1,0 +1,36 @@
+#include "browsing/TreeText.h"
+
+namespace brindlewick
+{
+
+QString properCase(QStringView text)
+{
+    QString result = text.toString().toLower();
+    bool wordStart = true;
+    for (QChar &c : result) {
+        if (wordStart)
+            c = c.toUpper();
+        wordStart = c == u' ';
+    }
+    return result;
+}
+
+QString driveNodeText(QStringView label, QChar letter)
+{
+    return properCase(label) + QStringLiteral(" (") + letter + QStringLiteral(":)");
+}
+
+std::optional<QString> folderPathOf(QStringView fullPath)
+{
+    const qsizetype colon = fullPath.indexOf(u':');
+    if (colon < 1)
+        return std::nullopt;
+    return fullPath.mid(colon - 1, 2).toString() + fullPath.mid(colon + 2).toString();
+}
+
+QString protectedFolderName(QStringView winPath)
+{
+    return winPath.mid(winPath.lastIndexOf(u'\\') + 1).toString();
+}
+
+} // namespace brindlewick

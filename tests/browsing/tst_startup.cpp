@@ -1,0 +1,151 @@
+#include "browsing/NodeTree.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestDrives.h"
+#include "window/ReportList.h"
+#include "window/frmMain.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace brindlewick;
+using namespace brindlewick::test;
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+QStringList listed(const frmMain &w)
+{
+    QStringList names;
+    for (qsizetype i = 1; i <= w.lsList->itemCount(); ++i)
+        names.append(w.lsList->itemText(i));
+    return names;
+}
+
+QStringList describeTree(const NodeTree &tree)
+{
+    QStringList rows;
+    for (qsizetype i = 1; i <= tree.count(); ++i) {
+        const TreeNode *node = tree.node(i);
+        rows.append(node->Key() + u" | "_s + node->Text() + u" | "_s + node->Image());
+    }
+    return rows;
+}
+
+} // namespace
+
+class StartUpTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void fixedDrivesWithTheirFolders();
+    void labelInProperCase();
+    void withoutDriveC();
+    void withoutAnyFixedDrive();
+    void firstDriveWithoutFolders();
+};
+
+void StartUpTest::fixedDrivesWithTheirFolders()
+{
+    TestDrives drives; // A: removable, C: SYSTEM, D: no label, E: CD-ROM, F: network
+    for (const QString &folder : {u"C:\\Music\\Jazz"_s, u"C:\\docs"_s, u"C:\\WINDOWS\\System32"_s,
+                                  u"D:\\Photos"_s, u"A:\\stick"_s, u"E:\\disc"_s})
+        QVERIFY(drives.makeFolder(folder));
+    QVERIFY(drives.makeFile(u"C:\\boot.txt"_s));
+    QVERIFY(drives.makeFile(u"C:\\io.sys"_s));
+    QVERIFY(drives.makeFile(u"C:\\Music\\song.mp3"_s));
+
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.Form_Load();
+    w.show();
+
+    // Each drive is followed by its own first-level folders; C's children got theirs too.
+    QCOMPARE(describeTree(*w.DirTree), (QStringList{
+                                           u"root67 | System (C:) | fixed"_s,
+                                           u"C:\\\\docs | docs | folder"_s,
+                                           u"C:\\\\Music | Music | folder"_s,
+                                           u"C:\\\\WINDOWS | WINDOWS | folder"_s,
+                                           u"root68 |  (D:) | fixed"_s,
+                                           u"D:\\\\Photos | Photos | folder"_s,
+                                           u"C:\\Music\\Jazz | Jazz | folder"_s,
+                                           u"C:\\WINDOWS\\System32 | System32 | folder"_s,
+                                       }));
+    QCOMPARE(w.DirTree->topLevelItemCount(), 2);
+    QCOMPARE(w.DirTree->node(2)->ExpandedImage(), u"open"_s);
+    QCOMPARE(w.DirTree->node(1)->ExpandedImage(), QString());
+
+    TreeNode *first = w.DirTree->node(1);
+    QVERIFY(first->Expanded());
+    QVERIFY(first->Selected());
+    QCOMPARE(w.DirTree->SelectedItem(), first);
+    QVERIFY(!w.DirTree->node(u"root68"_s)->Expanded());
+    QCOMPARE(w.renameOption, 1);
+    QCOMPARE(w.WinPath, u"C:\\WINDOWS"_s);
+    QVERIFY(!w.Expanding);
+    QCOMPARE(w.File1.Path(), u"C:\\"_s);
+    QCOMPARE(w.curPath, u"C:\\"_s);
+    QCOMPARE(listed(w), QStringList{u"boot.txt"_s});
+    QVERIFY(!w.windowIcon().isNull());
+    QVERIFY(dialogs.boxes().isEmpty());
+}
+
+void StartUpTest::labelInProperCase()
+{
+    TestDrives drives(
+        {{u'C', DriveType::Fixed, u"WORK data"_s}, {u'D', DriveType::Fixed, u"mY dISK: 2"_s}});
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.Form_Load();
+    QCOMPARE(w.DirTree->node(u"root67"_s)->Text(), u"Work Data (C:)"_s);
+    QCOMPARE(w.DirTree->node(u"root68"_s)->Text(), u"My Disk 2 (D:)"_s);
+}
+
+void StartUpTest::withoutDriveC()
+{
+    TestDrives drives({{u'D', DriveType::Fixed, u"DATA"_s}, {u'E', DriveType::Fixed, {}}});
+    QVERIFY(drives.makeFolder(u"D:\\Photos"_s));
+    QVERIFY(drives.makeFile(u"D:\\readme.txt"_s));
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.Form_Load();
+    QCOMPARE(w.DirTree->node(1)->Text(), u"Data (D:)"_s);
+    QVERIFY(w.DirTree->node(1)->Expanded());
+    QCOMPARE(w.File1.Path(), u"D:\\"_s);
+    QCOMPARE(listed(w), QStringList{u"readme.txt"_s});
+    QVERIFY(dialogs.boxes().isEmpty());
+}
+
+void StartUpTest::withoutAnyFixedDrive()
+{
+    TestDrives drives({{u'A', DriveType::Removable, {}}, {u'E', DriveType::CdRom, {}}});
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.Form_Load();
+    w.show();
+    QCOMPARE(w.DirTree->count(), 0);
+    QCOMPARE(w.lsList->itemCount(), 0);
+    QCOMPARE(w.renameOption, 1);
+
+    // The rename command finds nothing to do.
+    w.Text1->setText(u"x"_s);
+    w.cmdRename_Click();
+    QVERIFY(dialogs.boxes().isEmpty());
+}
+
+void StartUpTest::firstDriveWithoutFolders()
+{
+    TestDrives drives({{u'C', DriveType::Fixed, {}}});
+    QVERIFY(drives.makeFile(u"C:\\only.txt"_s));
+    ScriptedDialogs dialogs;
+    frmMain w(drives.platform(), dialogs);
+    w.Form_Load();
+    QCOMPARE(w.DirTree->count(), 1);
+    QCOMPARE(w.DirTree->SelectedItem(), w.DirTree->node(1));
+    QCOMPARE(w.File1.Path(), u"C:\\"_s);
+    QCOMPARE(listed(w), QStringList{u"only.txt"_s});
+    QVERIFY(!w.Expanding);
+}
+
+QTEST_MAIN(StartUpTest)
+#include "tst_startup.moc"
