@@ -1,4 +1,5 @@
 // Filling the file list from the file enumerator's folder.
+#include "platform/Platform.h"
 #include "renaming/FileNames.h"
 #include "window/Dialogs.h"
 #include "window/ProgressMeter.h"
@@ -26,13 +27,14 @@ void frmMain::DisplayFiles()
         // The list takes its items in one batch; a failure part-way keeps those found so far.
         const auto fill = qScopeGuard([&] { lsList->setItems(std::move(shown)); });
         FileSystemObject &fso = fileSystem();
+        const std::unique_ptr<FolderBatch> batch = platform_.beginBatch(curPath);
         for (qsizetype i = 0; i < fileCount; ++i) {
             const QString &name = File1.names().at(i);
             const QString path = curPath + name;
             if (fso.FileExists(path)) {
                 curFile = fso.GetFile(path);
                 if (ExtCheck(QStringView(name).right(3)) &&
-                    curFile->Name().toLower() != u"autoexec.bat")
+                    !equalsLowerCased(curFile->Name(), u"autoexec.bat"))
                     shown.append(name);
             }
             pbStatus->setValue(int(i + 1));

@@ -9,99 +9,74 @@
 namespace brindlewick
 {
 
-namespace
-{
-constexpr int indexRole = Qt::UserRole;
-}
-
-TreeNode::TreeNode(NodeTree &tree, QTreeWidgetItem *item, QString key, qsizetype index)
-    : tree_(tree), item_(item), key_(std::move(key)), index_(index)
+TreeNode::TreeNode(NodeTree &tree, QString key, QString text, QString image, QString expandedImage,
+                   qsizetype index)
+    : tree_(tree), key_(std::move(key)), text_(std::move(text)), image_(std::move(image)),
+      expandedImage_(std::move(expandedImage)), index_(index)
 {
 }
 
-QString TreeNode::Text() const
+QVariant TreeNode::data(int column, int role) const
 {
-    return item_->text(0);
+    if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+        return text_;
+    if (column == 0 && role == Qt::DecorationRole) {
+        const bool open = isExpanded() && !expandedImage_.isEmpty();
+        return tree_.images_.icon(open ? expandedImage_ : image_);
+    }
+    return QTreeWidgetItem::data(column, role);
 }
 
 void TreeNode::setImage(const QString &key)
 {
-    tree_.byImage_[image_].erase(index_);
-    tree_.byImage_[key].insert(index_);
+    tree_.imageChanged(this, image_, key);
     image_ = key;
-    showImage();
+    emitDataChanged();
 }
 
 void TreeNode::setExpandedImage(const QString &key)
 {
     expandedImage_ = key;
-    showImage();
-}
-
-void TreeNode::showImage()
-{
-    const QString &shown =
-        item_->isExpanded() && !expandedImage_.isEmpty() ? expandedImage_ : image_;
-    item_->setIcon(0, tree_.images_.icon(shown));
-}
-
-qsizetype TreeNode::Children() const
-{
-    return item_->childCount();
+    emitDataChanged();
 }
 
 TreeNode *TreeNode::Child() const
 {
-    return item_->childCount() > 0 ? tree_.nodeOf(item_->child(0)) : nullptr;
+    return childCount() > 0 ? NodeTree::nodeOf(child(0)) : nullptr;
 }
 
 TreeNode *TreeNode::FirstSibling() const
 {
-    const QTreeWidgetItem *parent = item_->parent();
-    return tree_.nodeOf(parent ? parent->child(0) : tree_.topLevelItem(0));
+    const QTreeWidgetItem *above = QTreeWidgetItem::parent();
+    return NodeTree::nodeOf(above ? above->child(0) : tree_.topLevelItem(0));
 }
 
 TreeNode *TreeNode::LastSibling() const
 {
-    const QTreeWidgetItem *parent = item_->parent();
-    return tree_.nodeOf(parent ? parent->child(parent->childCount() - 1)
-                               : tree_.topLevelItem(tree_.topLevelItemCount() - 1));
+    const QTreeWidgetItem *above = QTreeWidgetItem::parent();
+    return NodeTree::nodeOf(above ? above->child(above->childCount() - 1)
+                                  : tree_.topLevelItem(tree_.topLevelItemCount() - 1));
 }
 
 TreeNode *TreeNode::Parent() const
 {
-    return item_->parent() ? tree_.nodeOf(item_->parent()) : nullptr;
+    return NodeTree::nodeOf(QTreeWidgetItem::parent());
 }
 
 QString TreeNode::FullPath() const
 {
     QStringList texts;
-    for (const QTreeWidgetItem *item = item_; item; item = item->parent())
-        texts.prepend(item->text(0));
+    for (const TreeNode *node = this; node; node = node->Parent())
+        texts.prepend(node->text_);
     return texts.join(u'\\');
-}
-
-bool TreeNode::Expanded() const
-{
-    return item_->isExpanded();
-}
-
-void TreeNode::setExpanded(bool expanded)
-{
-    item_->setExpanded(expanded);
-}
-
-bool TreeNode::Selected() const
-{
-    return item_->isSelected();
 }
 
 void TreeNode::setSelected(bool selected)
 {
     if (selected)
-        tree_.setCurrentItem(item_);
+        tree_.setCurrentItem(this);
     else
-        item_->setSelected(false);
+        QTreeWidgetItem::setSelected(false);
 }
 
 NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(parent), images_(images)
@@ -116,12 +91,12 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
     // The image shown follows the expansion before the program hears of it.
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         TreeNode *expanded = nodeOf(item);
-        expanded->showImage();
+        expanded->emitDataChanged();
         Q_EMIT nodeExpanded(expanded);
     });
     connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
         TreeNode *collapsed = nodeOf(item);
-        collapsed->showImage();
+        collapsed->emitDataChanged();
         if (!quiet_)
             Q_EMIT nodeCollapsed(collapsed);
     });
@@ -131,38 +106,39 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
 
 NodeTree::~NodeTree() = default;
 
-TreeNode *NodeTree::nodeOf(const QTreeWidgetItem *item) const
+TreeNode *NodeTree::make(const NewNode &node)
 {
-    return item ? node(item->data(0, indexRole).value<qsizetype>()) : nullptr;
+    auto *made =
+        new TreeNode(*this, node.key, node.text, node.image, node.expandedImage, count() + 1);
+    nodes_.push_back(made);
+    byKey_.insert(node.key, made);
+    imageChanged(made, {}, node.image);
+    return made;
 }
 
-TreeNode *NodeTree::make(QTreeWidgetItem *item, const NewNode &node)
+void NodeTree::imageChanged(TreeNode *node, const QString &from, const QString &to)
 {
-    const qsizetype index = count() + 1;
-    item->setText(0, node.text);
-    item->setData(0, indexRole, QVariant::fromValue(index));
-    nodes_.push_back(std::unique_ptr<TreeNode>(new TreeNode(*this, item, node.key, index)));
-    TreeNode *made = nodes_.back().get();
-    made->image_ = node.image;
-    byImage_[node.image].insert(index);
-    made->expandedImage_ = node.expandedImage;
-    made->showImage();
-    byKey_.insert(node.key, made);
-    return made;
+    if (!from.isEmpty()) {
+        const auto watched = byImage_.find(from);
+        if (watched != byImage_.end())
+            watched->erase(node->Index());
+    }
+    const auto watched = byImage_.find(to);
+    if (watched != byImage_.end())
+        watched->insert(node->Index());
 }
 
 TreeNode *NodeTree::add(TreeNode *relative, const NewNode &node)
 {
     if (byKey_.contains(node.key))
         throw std::invalid_argument("Key is not unique in the tree");
-    if (relative && (relative->Index() > count() || this->node(relative->Index()) != relative))
+    if (relative && this->node(relative->Index()) != relative)
         throw std::invalid_argument("Relative is not a node of the tree");
-    auto *item = new QTreeWidgetItem;
-    TreeNode *made = make(item, node);
+    TreeNode *made = make(node);
     if (relative)
-        relative->item_->addChild(item);
+        relative->addChild(made);
     else
-        addTopLevelItem(item);
+        addTopLevelItem(made);
     return made;
 }
 
@@ -171,14 +147,11 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const std::vector<NewNode> &no
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(nodes.size()));
     for (const NewNode &node : nodes) {
-        if (byKey_.contains(node.key))
-            continue;
-        auto *item = new QTreeWidgetItem;
-        make(item, node);
-        items.append(item);
+        if (!byKey_.contains(node.key))
+            items.append(make(node));
     }
     if (parent)
-        parent->item_->addChildren(items);
+        parent->addChildren(items);
     else
         addTopLevelItems(items);
     return items.size();
@@ -186,7 +159,7 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const std::vector<NewNode> &no
 
 TreeNode *NodeTree::node(qsizetype index) const
 {
-    return index >= 1 && index <= count() ? nodes_[std::size_t(index - 1)].get() : nullptr;
+    return index >= 1 && index <= count() ? nodes_[std::size_t(index - 1)] : nullptr;
 }
 
 TreeNode *NodeTree::node(const QString &key) const
@@ -194,13 +167,27 @@ TreeNode *NodeTree::node(const QString &key) const
     return byKey_.value(key, nullptr);
 }
 
+void NodeTree::watchImage(const QString &key)
+{
+    std::set<qsizetype> &watched = byImage_[key];
+    for (const TreeNode *node : nodes_) {
+        if (node->Image() == key)
+            watched.insert(node->Index());
+    }
+}
+
 std::vector<TreeNode *> NodeTree::nodesWithImage(const QString &key) const
 {
     std::vector<TreeNode *> result;
-    const auto found = byImage_.constFind(key);
-    if (found != byImage_.cend()) {
-        for (const qsizetype index : *found)
+    const auto watched = byImage_.constFind(key);
+    if (watched != byImage_.cend()) {
+        for (const qsizetype index : *watched)
             result.push_back(node(index));
+    } else {
+        for (TreeNode *node : nodes_) {
+            if (node->Image() == key)
+                result.push_back(node);
+        }
     }
     return result;
 }
@@ -214,14 +201,14 @@ TreeNode *NodeTree::SelectedItem() const
 void NodeTree::setSelectedItem(TreeNode *node)
 {
     if (node)
-        setCurrentItem(node->item_);
+        setCurrentItem(node);
 }
 
 void NodeTree::collapseQuietly(TreeNode *node)
 {
     quiet_ = true;
     const auto loud = qScopeGuard([this] { quiet_ = false; });
-    node->item_->setExpanded(false);
+    node->QTreeWidgetItem::setExpanded(false);
 }
 
 // Moving with the keys picks a folder as a click does.

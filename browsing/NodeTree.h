@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QString>
 #include <QTreeWidget>
-#include <memory>
 #include <set>
 #include <vector>
 
@@ -14,12 +13,13 @@ class ImageList;
 class NodeTree;
 
 // One node of the folder tree, found by its unique key or by its index (the order in which
-// nodes were added, from 1). Nodes are never removed.
-class TreeNode
+// nodes were added, from 1). Nodes are never removed. It is its own tree item, drawing its text
+// and image from its own fields: a folder may bring thousands of nodes at once.
+class TreeNode final : public QTreeWidgetItem
 {
 public:
     QString Key() const { return key_; }
-    QString Text() const;
+    QString Text() const { return text_; }
     qsizetype Index() const { return index_; }
 
     QString Image() const { return image_; }
@@ -28,7 +28,7 @@ public:
     QString ExpandedImage() const { return expandedImage_; }
     void setExpandedImage(const QString &key);
 
-    qsizetype Children() const;
+    qsizetype Children() const { return childCount(); }
     TreeNode *Child() const;
     TreeNode *FirstSibling() const;
     TreeNode *LastSibling() const;
@@ -36,23 +36,25 @@ public:
     // The texts from the top-level node down to this one, joined by "\".
     QString FullPath() const;
 
-    bool Expanded() const;
+    bool Expanded() const { return isExpanded(); }
     // Raises the tree's expand or collapse handler, as the user's expansion does.
-    void setExpanded(bool expanded);
-    bool Selected() const;
+    void setExpanded(bool expanded) { QTreeWidgetItem::setExpanded(expanded); }
+    bool Selected() const { return isSelected(); }
     void setSelected(bool selected);
+
+    QVariant data(int column, int role) const override;
 
 private:
     friend class NodeTree;
-    TreeNode(NodeTree &tree, QTreeWidgetItem *item, QString key, qsizetype index);
-    void showImage();
+    TreeNode(NodeTree &tree, QString key, QString text, QString image, QString expandedImage,
+             qsizetype index);
 
     NodeTree &tree_;
-    QTreeWidgetItem *item_;
     QString key_;
-    qsizetype index_;
+    QString text_;
     QString image_;
     QString expandedImage_;
+    qsizetype index_;
 };
 
 // The folder tree: Qt's tree widget with nodes found by key and by index in constant time.
@@ -81,7 +83,9 @@ public:
     TreeNode *node(qsizetype index) const;
     TreeNode *node(const QString &key) const;
 
-    // The nodes whose image is key, in index order.
+    // Keeps track of the nodes showing image key, for nodesWithImage.
+    void watchImage(const QString &key);
+    // The nodes whose image is a watched key, in index order.
     std::vector<TreeNode *> nodesWithImage(const QString &key) const;
 
     TreeNode *SelectedItem() const;
@@ -99,11 +103,12 @@ protected:
 
 private:
     friend class TreeNode;
-    TreeNode *nodeOf(const QTreeWidgetItem *item) const;
-    TreeNode *make(QTreeWidgetItem *item, const NewNode &node);
+    static TreeNode *nodeOf(QTreeWidgetItem *item) { return static_cast<TreeNode *>(item); }
+    TreeNode *make(const NewNode &node);
+    void imageChanged(TreeNode *node, const QString &from, const QString &to);
 
     const ImageList &images_;
-    std::vector<std::unique_ptr<TreeNode>> nodes_;
+    std::vector<TreeNode *> nodes_; // owned by the widget
     QHash<QString, TreeNode *> byKey_;
     QHash<QString, std::set<qsizetype>> byImage_;
     bool quiet_ = false;

@@ -5,11 +5,19 @@ namespace brindlewick
 
 QString DrivePath::text() const
 {
-    QString result = QString(letter) + u':';
-    if (names.isEmpty())
-        return result + u'\\';
+    qsizetype length = 3;
     for (const QString &name : names)
-        result += u'\\' + name;
+        length += name.size() + 1;
+    QString result;
+    result.reserve(length);
+    result += letter;
+    result += u':';
+    if (names.isEmpty())
+        return result += u'\\';
+    for (const QString &name : names) {
+        result += u'\\';
+        result += name;
+    }
     return result;
 }
 

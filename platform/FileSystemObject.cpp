@@ -3,21 +3,36 @@
 namespace brindlewick
 {
 
-FileObject::FileObject(const Platform &platform, QString path, QString name)
-    : platform_(&platform), path_(std::move(path)), name_(std::move(name))
+FileObject::FileObject(const Platform &platform, QString path)
+    : platform_(&platform), path_(std::move(path))
 {
+}
+
+QString FileObject::Name() const
+{
+    return path_.mid(path_.lastIndexOf(u'\\') + 1);
 }
 
 void FileObject::setName(const QString &newName)
 {
     platform_->renameFile(path_, newName);
     path_ = path_.left(path_.lastIndexOf(u'\\') + 1) + newName;
-    name_ = newName;
+}
+
+bool FileSystemObject::FileExists(const QString &path) const
+{
+    const bool found = platform_.isFile(path);
+    foundPath_ = found ? path : QString();
+    return found;
 }
 
 FileObject FileSystemObject::GetFile(const QString &path) const
 {
-    return FileObject(platform_, path, platform_.storedFileName(path));
+    const bool foundJustNow = !foundPath_.isEmpty() && path == foundPath_;
+    foundPath_.clear();
+    if (!foundJustNow && !platform_.isFile(path))
+        throw PlatformError(QStringLiteral("No file \"") + path + u'"');
+    return FileObject(platform_, path);
 }
 
 } // namespace brindlewick

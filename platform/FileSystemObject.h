@@ -9,16 +9,16 @@ namespace brindlewick
 class FileObject
 {
 public:
-    FileObject(const Platform &platform, QString path, QString name);
+    FileObject(const Platform &platform, QString path);
 
-    QString Name() const { return name_; }
+    // Its name without folder. Names are compared as stored, letter case included.
+    QString Name() const;
     // Renames the file inside its folder; throws, the file unchanged, when it cannot.
     void setName(const QString &newName);
 
 private:
     const Platform *platform_;
     QString path_;
-    QString name_;
 };
 
 class FileSystemObject
@@ -26,12 +26,15 @@ class FileSystemObject
 public:
     explicit FileSystemObject(const Platform &platform) : platform_(platform) {}
 
-    bool FileExists(const QString &path) const { return platform_.fileExists(path); }
+    bool FileExists(const QString &path) const;
     // Throws when there is no file at path.
     FileObject GetFile(const QString &path) const;
 
 private:
     const Platform &platform_;
+    // The file FileExists found last, which GetFile takes without asking again: filling a
+    // large list asks both questions of each file in a row.
+    mutable QString foundPath_;
 };
 
 } // namespace brindlewick

@@ -10,21 +10,32 @@ FolderEnumerator::FolderEnumerator(const Platform &platform, EntryKind kind)
 
 void FolderEnumerator::setPath(const QString &folder)
 {
-    listing_ = platform_.listFolder(folder, kind_);
+    path_ = platform_.checkFolder(folder);
+    names_.reset();
+}
+
+const QStringList &FolderEnumerator::names() const
+{
+    if (!names_) {
+        if (path_.isEmpty())
+            names_.emplace();
+        else
+            names_ = platform_.listFolder(path_, kind_).names;
+    }
+    return *names_;
 }
 
 QString FolderEnumerator::List(qsizetype index) const
 {
-    const QString &name = listing_.names.at(index);
+    const QString &name = names().at(index);
     if (kind_ == EntryKind::Files)
         return name;
-    return listing_.path.endsWith(u'\\') ? listing_.path + name : listing_.path + u'\\' + name;
+    return path_.endsWith(u'\\') ? path_ + name : path_ + u'\\' + name;
 }
 
 void FolderEnumerator::Refresh()
 {
-    if (!listing_.path.isEmpty())
-        listing_ = platform_.listFolder(listing_.path, kind_);
+    names_.reset();
 }
 
 } // namespace brindlewick

@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <optional>
+
 namespace brindlewick
 {
 
@@ -13,15 +15,17 @@ public:
     FolderEnumerator(const Platform &platform, EntryKind kind);
 
     // "C:\" at a drive root, otherwise the folder without a final "\"; empty until set.
-    QString Path() const { return listing_.path; }
+    QString Path() const { return path_; }
     void setPath(const QString &folder);
 
     // Before the first entry, as right after a change of folder.
     int ListIndex() const { return -1; }
-    qsizetype ListCount() const { return listing_.names.size(); }
+    // The listing is read when first asked for, so that pointing the enumerator at a folder
+    // costs no more than opening it. Throws when the folder cannot be read then.
+    qsizetype ListCount() const { return names().size(); }
     // A file enumerator gives names; a folder enumerator gives each subfolder's full path.
     QString List(qsizetype index) const;
-    const QStringList &names() const { return listing_.names; }
+    const QStringList &names() const;
 
     // Reads the current folder again.
     void Refresh();
@@ -29,7 +33,8 @@ public:
 private:
     const Platform &platform_;
     EntryKind kind_;
-    FolderListing listing_;
+    QString path_;
+    mutable std::optional<QStringList> names_;
 };
 
 } // namespace brindlewick

@@ -1,6 +1,7 @@
 #include "platform/NameOrder.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace brindlewick
@@ -19,7 +20,16 @@ int sign(qsizetype value)
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
 }
 
-// Compares case-folded names; digit runs by value, leading zeros aside.
+// Letter case aside: ASCII directly, other characters through Unicode case folding.
+char16_t folded(QChar c)
+{
+    const char16_t unit = c.unicode();
+    if (unit < 0x80)
+        return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
+    return c.isSurrogate() ? unit : QChar::toCaseFolded(unit);
+}
+
+// Compares names with letter case aside; digit runs by value, leading zeros aside.
 int compareFolded(QStringView a, QStringView b)
 {
     qsizetype i = 0;
@@ -44,8 +54,10 @@ int compareFolded(QStringView a, QStringView b)
             }
             continue;
         }
-        if (a[i] != b[j])
-            return sign(a[i].unicode() - b[j].unicode());
+        const char16_t x = folded(a[i]);
+        const char16_t y = folded(b[j]);
+        if (x != y)
+            return sign(x - y);
         ++i;
         ++j;
     }
@@ -56,28 +68,67 @@ int compareFolded(QStringView a, QStringView b)
 
 int compareNames(QStringView a, QStringView b)
 {
-    const int folded = compareFolded(a.toString().toCaseFolded(), b.toString().toCaseFolded());
-    return folded != 0 ? folded : a.compare(b);
+    const int byFolded = compareFolded(a, b);
+    return byFolded != 0 ? byFolded : a.compare(b);
 }
+
+namespace
+{
+
+// A key whose plain code-unit order is the order of compareFolded: letters folded, and each
+// digit run written as "0", its length without leading zeros, then those digits. The "0"
+// stands where the run began, so a run still meets other characters as a digit does.
+// Appends name's key to keys.
+void appendSortKey(QStringView name, std::u16string &keys)
+{
+    qsizetype i = 0;
+    while (i < name.size()) {
+        if (!isDigit(name[i])) {
+            keys.push_back(folded(name[i++]));
+            continue;
+        }
+        while (i < name.size() && name[i] == u'0')
+            ++i;
+        const qsizetype start = i;
+        while (i < name.size() && isDigit(name[i]))
+            ++i;
+        keys.push_back(u'0');
+        keys.push_back(char16_t(std::min<qsizetype>(i - start, 0xFFFF)));
+        keys.append(reinterpret_cast<const char16_t *>(name.utf16()) + start,
+                    std::size_t(i - start));
+    }
+}
+
+} // namespace
 
 void sortNames(QStringList &names)
 {
+    // All keys in one buffer: a large folder would otherwise allocate one string per name.
     struct Keyed {
-        QString folded;
-        QString name;
+        std::size_t start;
+        std::size_t length;
+        qsizetype index;
     };
+    std::u16string keys;
     std::vector<Keyed> keyed;
-    keyed.reserve(names.size());
-    for (QString &name : names) {
-        QString folded = name.toCaseFolded();
-        keyed.push_back({std::move(folded), std::move(name)});
+    keyed.reserve(std::size_t(names.size()));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const std::size_t start = keys.size();
+        appendSortKey(names[i], keys);
+        keyed.push_back({start, keys.size() - start, i});
     }
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed &x, const Keyed &y) {
-        const int byFolded = compareFolded(x.folded, y.folded);
-        return byFolded != 0 ? byFolded < 0 : x.name < y.name;
+    const char16_t *const all = keys.data();
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed &x, const Keyed &y) {
+        const QStringView a(all + x.start, qsizetype(x.length));
+        const QStringView b(all + y.start, qsizetype(y.length));
+        const int byKey = a.compare(b); // code units, as Qt compares them fastest
+        return byKey != 0 ? byKey < 0 : names[x.index] < names[y.index];
     });
-    for (qsizetype i = 0; i < names.size(); ++i)
-        names[i] = std::move(keyed[i].name);
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const Keyed &entry : keyed)
+        sorted.append(std::move(names[entry.index]));
+    names = std::move(sorted);
 }
 
 } // namespace brindlewick

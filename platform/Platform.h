@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace brindlewick
@@ -37,6 +39,12 @@ struct FolderListing {
     QStringList names; // entry names without folder, in name order
 };
 
+class FolderBatch
+{
+public:
+    virtual ~FolderBatch() = default;
+};
+
 // Everything the program knows of drives, folders and files. Paths are drive-letter paths
 // ("C:\", "C:\home\ann"); an implementation maps them onto its own file system.
 class Platform
@@ -51,15 +59,19 @@ public:
     // The operating system's own folder, which the tree refuses to open.
     virtual QString windowsDirectory() const = 0;
 
-    // The visible files or subfolders of a folder. Throws when it cannot be opened.
+    // The folder as it reads back, when it can be opened. Throws when it cannot.
+    virtual QString checkFolder(const QString &folder) const = 0;
+    // The visible files or subfolders of a folder. Throws when it cannot be read.
     virtual FolderListing listFolder(const QString &folder, EntryKind kind) const = 0;
     // True when a file (not a folder) is at path.
-    virtual bool fileExists(const QString &path) const = 0;
-    // The name of the file at path as the file system stores it. Throws when there is none.
-    virtual QString storedFileName(const QString &path) const = 0;
+    virtual bool isFile(const QString &path) const = 0;
     // Renames the file at path inside its own folder, never replacing another file.
     // Throws, leaving the file as it was, when the name is taken or invalid.
     virtual void renameFile(const QString &path, const QString &newName) const = 0;
+
+    // While the returned object lives, files directly in folder are found and renamed
+    // relative to that folder, opened once: for work on many files of one folder.
+    virtual std::unique_ptr<FolderBatch> beginBatch(const QString &folder) const = 0;
 };
 
 } // namespace brindlewick

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QScopeGuard>
+#include <QVarLengthArray>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,13 +32,49 @@ QString errnoText(int error)
                         errnoText(error));
 }
 
+// File names on this platform are UTF-8, as QFile::encodeName has them; this is its fast way.
+QByteArray nativeName(const QString &name)
+{
+    return name.toUtf8();
+}
+
+// A name as the file system takes it, kept on the stack when it is short plain ASCII.
+class NativeName
+{
+public:
+    explicit NativeName(QStringView name)
+    {
+        const bool ascii =
+            std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (ascii) {
+            bytes_.resize(name.size() + 1);
+            for (qsizetype i = 0; i < name.size(); ++i)
+                bytes_[i] = char(name[i].unicode());
+            bytes_[name.size()] = '\0';
+        } else {
+            const QByteArray utf8 = name.toUtf8();
+            bytes_.append(utf8.constData(), utf8.size() + 1);
+        }
+    }
+    const char *data() const { return bytes_.constData(); }
+
+private:
+    QVarLengthArray<char, 256> bytes_;
+};
+
 // Names on disk are bytes; only those that are valid UTF-8 can be shown and acted on again.
 bool decodeName(const char *bytes, QString &name)
 {
     const QByteArrayView raw(bytes);
-    name = QString::fromUtf8(raw);
-    if (name.contains(QChar::ReplacementCharacter) && name.toUtf8() != raw)
-        return false;
+    const bool ascii =
+        std::all_of(raw.begin(), raw.end(), [](char c) { return (unsigned char)c < 0x80; });
+    if (ascii) {
+        name = QString::fromLatin1(raw); // the quick way for the common case
+    } else {
+        name = QString::fromUtf8(raw);
+        if (name.contains(QChar::ReplacementCharacter) && name.toUtf8() != raw)
+            return false;
+    }
     return !name.contains(u'\\');
 }
 
@@ -153,7 +191,7 @@ QByteArray PosixPlatform::nativeOf(const DrivePath &path) const
     const std::optional<QString> native = drives_.nativePath(path);
     if (!native)
         throw PlatformError(QStringLiteral("No drive ") + QString(path.letter) + u':');
-    return QFile::encodeName(*native);
+    return nativeName(*native);
 }
 
 DriveType PosixPlatform::driveType(const QString &root) const
@@ -215,30 +253,58 @@ FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) c
     return listing;
 }
 
-bool PosixPlatform::fileExists(const QString &path) const
+// Opens a file's folder, or takes the running batch's when the file lies directly in it.
+// Throws when the path names no file or its folder cannot be opened.
+PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &path) const
 {
-    const std::optional<DrivePath> parsed = parseDrivePath(path);
-    if (!parsed || parsed->isRoot())
-        return false;
-    const std::optional<QString> native = drives_.nativePath(*parsed);
-    struct stat status {
-    };
-    return native && ::stat(QFile::encodeName(*native).constData(), &status) == 0 &&
-           S_ISREG(status.st_mode);
+    if (batchFd_ >= 0 && path.startsWith(batchFolder_)) {
+        QString name = path.mid(batchFolder_.size());
+        if (isRepresentableName(name))
+            return {batchFd_, false, std::move(name)};
+    }
+    const DrivePath file = parse(path);
+    if (file.isRoot())
+        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
+    const int dirFd =
+        ::open(nativeOf(file.parent()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        fail(QStringLiteral("Cannot open folder of"), path, errno);
+    return {dirFd, true, file.names.last()};
 }
 
-QString PosixPlatform::storedFileName(const QString &path) const
+QString PosixPlatform::checkFolder(const QString &folder) const
 {
-    const DrivePath parsed = parse(path);
-    if (parsed.isRoot())
-        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
+    const DrivePath path = parse(folder);
+    const int dirFd = ::open(nativeOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        fail(QStringLiteral("Cannot open folder"), folder, errno);
+    ::close(dirFd);
+    return path.text();
+}
+
+bool PosixPlatform::isFile(const QString &path) const
+{
     struct stat status {
     };
-    if (::stat(nativeOf(parsed).constData(), &status) != 0)
-        fail(QStringLiteral("No file"), path, errno);
-    if (!S_ISREG(status.st_mode))
-        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
-    return parsed.names.last();
+    // A whole folder's files are looked at one after another: no copies on that way.
+    if (batchFd_ >= 0 && path.startsWith(batchFolder_)) {
+        const QStringView name = QStringView(path).mid(batchFolder_.size());
+        if (isRepresentableName(name)) {
+            return ::fstatat(batchFd_, NativeName(name).data(), &status, 0) == 0 &&
+                   S_ISREG(status.st_mode);
+        }
+    }
+    try {
+        const FileInFolder file = openFileFolder(path);
+        const auto closeDir = qScopeGuard([&file] {
+            if (file.ownsFd)
+                ::close(file.dirFd);
+        });
+        return ::fstatat(file.dirFd, NativeName(file.name).data(), &status, 0) == 0 &&
+               S_ISREG(status.st_mode);
+    } catch (const PlatformError &) {
+        return false;
+    }
 }
 
 void PosixPlatform::renameFile(const QString &path, const QString &newName) const
@@ -249,23 +315,18 @@ void PosixPlatform::renameFile(const QString &path, const QString &newName) cons
     if (QString::fromUtf8(to) != newName)
         throw PlatformError(QStringLiteral("File name is not valid text: \"") + newName + u'"');
 
-    const DrivePath file = parse(path);
-    if (file.isRoot())
-        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
-    const QByteArray from = QFile::encodeName(file.names.last());
-    const QByteArray folder = nativeOf(file.parent());
-
-    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
-        fail(QStringLiteral("Cannot open folder of"), path, errno);
-    const auto closeDir = qScopeGuard([dirFd] { ::close(dirFd); });
-
-    if (renameKeepingOthers(dirFd, from.constData(), to.constData()) == 0)
+    const FileInFolder file = openFileFolder(path);
+    const auto closeDir = qScopeGuard([&file] {
+        if (file.ownsFd)
+            ::close(file.dirFd);
+    });
+    const QByteArray from = nativeName(file.name);
+    if (renameKeepingOthers(file.dirFd, from.constData(), to.constData()) == 0)
         return;
     int error = errno;
-    const bool caseOnly = newName.compare(file.names.last(), Qt::CaseInsensitive) == 0;
-    if (error == EEXIST && caseOnly && sameFile(dirFd, from.constData(), to.constData())) {
-        if (renameCaseOnly(dirFd, from, to) == 0)
+    const bool caseOnly = newName.compare(file.name, Qt::CaseInsensitive) == 0;
+    if (error == EEXIST && caseOnly && sameFile(file.dirFd, from.constData(), to.constData())) {
+        if (renameCaseOnly(file.dirFd, from, to) == 0)
             return;
         error = errno;
     }
@@ -273,6 +334,35 @@ void PosixPlatform::renameFile(const QString &path, const QString &newName) cons
         throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
                             newName + QStringLiteral("\" already exists"));
     fail(QStringLiteral("Cannot rename to \"") + newName + QStringLiteral("\":"), path, error);
+}
+
+class PosixPlatform::Batch final : public FolderBatch
+{
+public:
+    explicit Batch(const PosixPlatform &platform) : platform_(platform) {}
+    ~Batch() override
+    {
+        ::close(platform_.batchFd_);
+        platform_.batchFd_ = -1;
+        platform_.batchFolder_.clear();
+    }
+
+private:
+    const PosixPlatform &platform_;
+};
+
+std::unique_ptr<FolderBatch> PosixPlatform::beginBatch(const QString &folder) const
+{
+    const std::optional<DrivePath> path = parseDrivePath(folder);
+    const std::optional<QString> native = path ? drives_.nativePath(*path) : std::nullopt;
+    if (batchFd_ >= 0 || !native)
+        return std::make_unique<FolderBatch>(); // works without: each file opens its folder
+    const int dirFd = ::open(nativeName(*native).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return std::make_unique<FolderBatch>();
+    batchFd_ = dirFd;
+    batchFolder_ = path->isRoot() ? path->text() : path->text() + u'\\';
+    return std::make_unique<Batch>(*this);
 }
 
 } // namespace brindlewick

@@ -21,17 +21,30 @@ public:
     DriveType driveType(const QString &root) const override;
     QString volumeLabel(const QString &drive) const override;
     QString windowsDirectory() const override;
+    QString checkFolder(const QString &folder) const override;
     FolderListing listFolder(const QString &folder, EntryKind kind) const override;
-    bool fileExists(const QString &path) const override;
-    QString storedFileName(const QString &path) const override;
+    bool isFile(const QString &path) const override;
     void renameFile(const QString &path, const QString &newName) const override;
+    std::unique_ptr<FolderBatch> beginBatch(const QString &folder) const override;
 
 private:
+    class Batch;
+    // A file's folder, opened, and its name in it.
+    struct FileInFolder {
+        int dirFd;
+        bool ownsFd;
+        QString name;
+    };
+
     DrivePath parse(const QString &path) const;
     QByteArray nativeOf(const DrivePath &path) const;
+    FileInFolder openFileFolder(const QString &path) const;
 
     DriveTable drives_;
     QString windowsDirectory_;
+    // The folder of the running batch, in drive-path form with its final "", and its fd.
+    mutable QString batchFolder_;
+    mutable int batchFd_ = -1;
 };
 
 } // namespace brindlewick

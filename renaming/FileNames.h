@@ -9,6 +9,9 @@ namespace brindlewick
 // The extension of a file name: its last dot and what follows, or empty without a dot.
 QString GetFileExt(QStringView fileName);
 
+// True when text, lower-cased, is exactly lower (which is in lower case already).
+bool equalsLowerCased(QStringView text, QStringView lower);
+
 // False when a three-letter ending, in any letter case, is one that system files carry.
 bool ExtCheck(QStringView fileExt);
 

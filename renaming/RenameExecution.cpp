@@ -1,4 +1,5 @@
 // Carrying out a confirmed plan, file by file, stopping at the first failure.
+#include "platform/Platform.h"
 #include "window/Dialogs.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
@@ -17,6 +18,7 @@ void frmMain::RenameFiles(qsizetype selFiles)
     try {
         pbStatus->setMax(int(selFiles + 1));
         qsizetype k = 0;
+        std::unique_ptr<FolderBatch> batch = platform_.beginBatch(curPath);
         // Nothing takes input between the count and here, so this is the selection that
         // selNames was made from, in the same order.
         for (const qsizetype position : lsList->selectedPositions()) {
@@ -30,6 +32,7 @@ void frmMain::RenameFiles(qsizetype selFiles)
             if (k == selFiles + 1)
                 break;
         }
+        batch.reset();
         pbStatus->setValue(0);
         dialogs_.MsgBox(u"File renaming complete."_s, OkOnly, u"Brindlewick - Success"_s);
         File1.Refresh();

@@ -60,6 +60,7 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     chkCase = place(new QCheckBox(QStringLiteral("&Case Sensitive"), this), {3480, 4920, 1575, 375},
                     Anchor::BottomRight);
     DirTree = place(new NodeTree(img, this), {0, 0, 2685, 6015}, Anchor::Tree);
+    DirTree->watchImage(QStringLiteral("open"));
     auto *bar = place(new QProgressBar(this), {0, 6000, 6015, 255}, Anchor::BottomSpan);
     pbStatus = new ProgressMeter(bar, this);
     Label1 = place(new QLabel(QStringLiteral("Text to add:"), this), {2760, 3240, 1215, 255},
