@@ -30,9 +30,8 @@ void frmMain::DisplayFiles()
         const std::unique_ptr<FolderBatch> batch = platform_.beginBatch(curPath);
         for (qsizetype i = 0; i < fileCount; ++i) {
             const QString &name = File1.names().at(i);
-            const QString path = curPath + name;
-            if (fso.FileExists(path)) {
-                curFile = fso.GetFile(path);
+            if (fso.FileExists(curPath, name)) {
+                curFile = fso.GetFile(curPath, name);
                 if (ExtCheck(QStringView(name).right(3)) &&
                     !equalsLowerCased(curFile->Name(), u"autoexec.bat"))
                     shown.append(name);

@@ -3,36 +3,56 @@
 namespace brindlewick
 {
 
-FileObject::FileObject(const Platform &platform, QString path)
-    : platform_(&platform), path_(std::move(path))
+namespace
 {
+
+std::pair<QString, QString> splitPath(const QString &path)
+{
+    const qsizetype separator = path.lastIndexOf(u'\\');
+    return {path.left(separator + 1), path.mid(separator + 1)};
 }
 
-QString FileObject::Name() const
+} // namespace
+
+FileObject::FileObject(const Platform &platform, QString folder, QString name)
+    : platform_(&platform), folder_(std::move(folder)), name_(std::move(name))
 {
-    return path_.mid(path_.lastIndexOf(u'\\') + 1);
 }
 
 void FileObject::setName(const QString &newName)
 {
-    platform_->renameFile(path_, newName);
-    path_ = path_.left(path_.lastIndexOf(u'\\') + 1) + newName;
+    platform_->renameFile(folder_, name_, newName);
+    name_ = newName;
 }
 
 bool FileSystemObject::FileExists(const QString &path) const
 {
-    const bool found = platform_.isFile(path);
-    foundPath_ = found ? path : QString();
-    return found;
+    const auto [folder, name] = splitPath(path);
+    return FileExists(folder, name);
 }
 
 FileObject FileSystemObject::GetFile(const QString &path) const
 {
-    const bool foundJustNow = !foundPath_.isEmpty() && path == foundPath_;
-    foundPath_.clear();
-    if (!foundJustNow && !platform_.isFile(path))
-        throw PlatformError(QStringLiteral("No file \"") + path + u'"');
-    return FileObject(platform_, path);
+    const auto [folder, name] = splitPath(path);
+    return GetFile(folder, name);
+}
+
+bool FileSystemObject::FileExists(const QString &folder, const QString &name) const
+{
+    const bool found = platform_.isFile(folder, name);
+    foundFolder_ = found ? folder : QString();
+    foundName_ = found ? name : QString();
+    return found;
+}
+
+FileObject FileSystemObject::GetFile(const QString &folder, const QString &name) const
+{
+    const bool foundJustNow = !foundName_.isEmpty() && name == foundName_ && folder == foundFolder_;
+    foundFolder_.clear();
+    foundName_.clear();
+    if (!foundJustNow && !platform_.isFile(folder, name))
+        throw PlatformError(QStringLiteral("No file \"") + folder + name + u'"');
+    return FileObject(platform_, folder, name);
 }
 
 } // namespace brindlewick

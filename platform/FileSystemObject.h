@@ -5,20 +5,21 @@
 namespace brindlewick
 {
 
-// One file, found by its full drive path.
+// One file: its folder (a drive path with its final "\") and its name there.
 class FileObject
 {
 public:
-    FileObject(const Platform &platform, QString path);
+    FileObject(const Platform &platform, QString folder, QString name);
 
-    // Its name without folder. Names are compared as stored, letter case included.
-    QString Name() const;
+    // Its name without folder, as stored.
+    QString Name() const { return name_; }
     // Renames the file inside its folder; throws, the file unchanged, when it cannot.
     void setName(const QString &newName);
 
 private:
     const Platform *platform_;
-    QString path_;
+    QString folder_;
+    QString name_;
 };
 
 class FileSystemObject
@@ -30,11 +31,17 @@ public:
     // Throws when there is no file at path.
     FileObject GetFile(const QString &path) const;
 
+    // The same, for the file name in folder (with its final "\"): a large folder's files
+    // are asked for without building each one's path.
+    bool FileExists(const QString &folder, const QString &name) const;
+    FileObject GetFile(const QString &folder, const QString &name) const;
+
 private:
     const Platform &platform_;
     // The file FileExists found last, which GetFile takes without asking again: filling a
     // large list asks both questions of each file in a row.
-    mutable QString foundPath_;
+    mutable QString foundFolder_;
+    mutable QString foundName_;
 };
 
 } // namespace brindlewick

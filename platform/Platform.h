@@ -63,11 +63,13 @@ public:
     virtual QString checkFolder(const QString &folder) const = 0;
     // The visible files or subfolders of a folder. Throws when it cannot be read.
     virtual FolderListing listFolder(const QString &folder, EntryKind kind) const = 0;
-    // True when a file (not a folder) is at path.
-    virtual bool isFile(const QString &path) const = 0;
-    // Renames the file at path inside its own folder, never replacing another file.
+    // True when a file (not a folder) named name is in folder. folder is a drive path with its
+    // final "\", as "C:\" or "C:\Photos\".
+    virtual bool isFile(const QString &folder, const QString &name) const = 0;
+    // Renames the file name of folder inside that folder, never replacing another file.
     // Throws, leaving the file as it was, when the name is taken or invalid.
-    virtual void renameFile(const QString &path, const QString &newName) const = 0;
+    virtual void renameFile(const QString &folder, const QString &name,
+                            const QString &newName) const = 0;
 
     // While the returned object lives, files directly in folder are found and renamed
     // relative to that folder, opened once: for work on many files of one folder.

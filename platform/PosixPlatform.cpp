@@ -253,23 +253,20 @@ FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) c
     return listing;
 }
 
-// Opens a file's folder, or takes the running batch's when the file lies directly in it.
-// Throws when the path names no file or its folder cannot be opened.
-PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &path) const
+// Opens a file's folder, or takes the running batch's when it is that folder. Throws when
+// folder and name name no file or the folder cannot be opened.
+PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &folder,
+                                                          const QString &name) const
 {
-    if (batchFd_ >= 0 && path.startsWith(batchFolder_)) {
-        QString name = path.mid(batchFolder_.size());
-        if (isRepresentableName(name))
-            return {batchFd_, false, std::move(name)};
-    }
-    const DrivePath file = parse(path);
-    if (file.isRoot())
-        throw PlatformError(QStringLiteral("Not a file: \"") + path + u'"');
+    if (!isRepresentableName(name))
+        throw PlatformError(QStringLiteral("Not a file name: \"") + name + u'"');
+    if (batchFd_ >= 0 && folder == batchFolder_)
+        return {batchFd_, false};
     const int dirFd =
-        ::open(nativeOf(file.parent()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::open(nativeOf(parse(folder)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
-        fail(QStringLiteral("Cannot open folder of"), path, errno);
-    return {dirFd, true, file.names.last()};
+        fail(QStringLiteral("Cannot open folder"), folder, errno);
+    return {dirFd, true};
 }
 
 QString PosixPlatform::checkFolder(const QString &folder) const
@@ -282,32 +279,25 @@ QString PosixPlatform::checkFolder(const QString &folder) const
     return path.text();
 }
 
-bool PosixPlatform::isFile(const QString &path) const
+bool PosixPlatform::isFile(const QString &folder, const QString &name) const
 {
-    struct stat status {
-    };
-    // A whole folder's files are looked at one after another: no copies on that way.
-    if (batchFd_ >= 0 && path.startsWith(batchFolder_)) {
-        const QStringView name = QStringView(path).mid(batchFolder_.size());
-        if (isRepresentableName(name)) {
-            return ::fstatat(batchFd_, NativeName(name).data(), &status, 0) == 0 &&
-                   S_ISREG(status.st_mode);
-        }
-    }
     try {
-        const FileInFolder file = openFileFolder(path);
+        const FileInFolder file = openFileFolder(folder, name);
         const auto closeDir = qScopeGuard([&file] {
             if (file.ownsFd)
                 ::close(file.dirFd);
         });
-        return ::fstatat(file.dirFd, NativeName(file.name).data(), &status, 0) == 0 &&
+        struct stat status {
+        };
+        return ::fstatat(file.dirFd, NativeName(name).data(), &status, 0) == 0 &&
                S_ISREG(status.st_mode);
     } catch (const PlatformError &) {
         return false;
     }
 }
 
-void PosixPlatform::renameFile(const QString &path, const QString &newName) const
+void PosixPlatform::renameFile(const QString &folder, const QString &name,
+                               const QString &newName) const
 {
     if (!isRepresentableName(newName))
         throw PlatformError(QStringLiteral("Invalid file name \"") + newName + u'"');
@@ -315,21 +305,22 @@ void PosixPlatform::renameFile(const QString &path, const QString &newName) cons
     if (QString::fromUtf8(to) != newName)
         throw PlatformError(QStringLiteral("File name is not valid text: \"") + newName + u'"');
 
-    const FileInFolder file = openFileFolder(path);
+    const FileInFolder file = openFileFolder(folder, name);
     const auto closeDir = qScopeGuard([&file] {
         if (file.ownsFd)
             ::close(file.dirFd);
     });
-    const QByteArray from = nativeName(file.name);
+    const QByteArray from = nativeName(name);
     if (renameKeepingOthers(file.dirFd, from.constData(), to.constData()) == 0)
         return;
     int error = errno;
-    const bool caseOnly = newName.compare(file.name, Qt::CaseInsensitive) == 0;
+    const bool caseOnly = newName.compare(name, Qt::CaseInsensitive) == 0;
     if (error == EEXIST && caseOnly && sameFile(file.dirFd, from.constData(), to.constData())) {
         if (renameCaseOnly(file.dirFd, from, to) == 0)
             return;
         error = errno;
     }
+    const QString path = folder + name;
     if (error == EEXIST)
         throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
                             newName + QStringLiteral("\" already exists"));

@@ -23,8 +23,9 @@ public:
     QString windowsDirectory() const override;
     QString checkFolder(const QString &folder) const override;
     FolderListing listFolder(const QString &folder, EntryKind kind) const override;
-    bool isFile(const QString &path) const override;
-    void renameFile(const QString &path, const QString &newName) const override;
+    bool isFile(const QString &folder, const QString &name) const override;
+    void renameFile(const QString &folder, const QString &name,
+                    const QString &newName) const override;
     std::unique_ptr<FolderBatch> beginBatch(const QString &folder) const override;
 
 private:
@@ -33,16 +34,15 @@ private:
     struct FileInFolder {
         int dirFd;
         bool ownsFd;
-        QString name;
     };
 
     DrivePath parse(const QString &path) const;
     QByteArray nativeOf(const DrivePath &path) const;
-    FileInFolder openFileFolder(const QString &path) const;
+    FileInFolder openFileFolder(const QString &folder, const QString &name) const;
 
     DriveTable drives_;
     QString windowsDirectory_;
-    // The folder of the running batch, in drive-path form with its final "", and its fd.
+    // The folder of the running batch, in drive-path form with its final "\", and its fd.
     mutable QString batchFolder_;
     mutable int batchFd_ = -1;
 };

@@ -23,7 +23,7 @@ void frmMain::RenameFiles(qsizetype selFiles)
         // selNames was made from, in the same order.
         for (const qsizetype position : lsList->selectedPositions()) {
             FileSystemObject &fso = fileSystem();
-            curFile = fso.GetFile(curPath + lsList->itemText(position));
+            curFile = fso.GetFile(curPath, lsList->itemText(position));
             const QString newName = selNames.at(std::size_t(k)).fullName();
             if (curFile->Name() != newName)
                 curFile->setName(newName);
