@@ -57,6 +57,9 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
     if (!Node)
         return;
     const bool driveNode = Node->Key().startsWith(u"root");
+    // The click points the folder enumerator at one folder three times over.
+    Dir1.setTrustChecked(true);
+    const auto distrust = qScopeGuard([this] { Dir1.setTrustChecked(false); });
     const auto folderPath = [Node] { return folderPathOf(Node->FullPath()).value_or(QString()); };
     // Every step below is dropped on failure and the next one runs.
     const auto step = [](auto &&action) {

@@ -42,25 +42,29 @@ void TreeNode::setExpandedImage(const QString &key)
 
 TreeNode *TreeNode::Child() const
 {
-    return childCount() > 0 ? NodeTree::nodeOf(child(0)) : nullptr;
+    return children_.empty() ? nullptr : children_.front();
 }
 
 TreeNode *TreeNode::FirstSibling() const
 {
-    const QTreeWidgetItem *above = QTreeWidgetItem::parent();
-    return NodeTree::nodeOf(above ? above->child(0) : tree_.topLevelItem(0));
+    return parent_ ? parent_->children_.front() : tree_.topLevel_.front();
 }
 
 TreeNode *TreeNode::LastSibling() const
 {
-    const QTreeWidgetItem *above = QTreeWidgetItem::parent();
-    return NodeTree::nodeOf(above ? above->child(above->childCount() - 1)
-                                  : tree_.topLevelItem(tree_.topLevelItemCount() - 1));
+    return parent_ ? parent_->children_.back() : tree_.topLevel_.back();
 }
 
 TreeNode *TreeNode::Parent() const
 {
-    return NodeTree::nodeOf(QTreeWidgetItem::parent());
+    return parent_;
+}
+
+void TreeNode::setExpanded(bool expanded)
+{
+    if (expanded)
+        tree_.showChildren(this);
+    QTreeWidgetItem::setExpanded(expanded);
 }
 
 QString TreeNode::FullPath() const
@@ -74,7 +78,7 @@ QString TreeNode::FullPath() const
 void TreeNode::setSelected(bool selected)
 {
     if (selected)
-        tree_.setCurrentItem(this);
+        tree_.setSelectedItem(this);
     else
         QTreeWidgetItem::setSelected(false);
 }
@@ -91,6 +95,7 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
     // The image shown follows the expansion before the program hears of it.
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem *item) {
         TreeNode *expanded = nodeOf(item);
+        showChildren(expanded);
         expanded->emitDataChanged();
         Q_EMIT nodeExpanded(expanded);
     });
@@ -104,12 +109,20 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
             [this](QTreeWidgetItem *item) { Q_EMIT nodeClicked(nodeOf(item)); });
 }
 
-NodeTree::~NodeTree() = default;
+NodeTree::~NodeTree()
+{
+    for (TreeNode *node : nodes_) {
+        if (!node->inWidget_)
+            delete node;
+    }
+}
 
-TreeNode *NodeTree::make(const NewNode &node)
+TreeNode *NodeTree::make(TreeNode *parent, const NewNode &node)
 {
     auto *made =
         new TreeNode(*this, node.key, node.text, node.image, node.expandedImage, count() + 1);
+    made->parent_ = parent;
+    (parent ? parent->children_ : topLevel_).push_back(made);
     nodes_.push_back(made);
     byKey_.insert(node.key, made);
     imageChanged(made, {}, node.image);
@@ -134,11 +147,17 @@ TreeNode *NodeTree::add(TreeNode *relative, const NewNode &node)
         throw std::invalid_argument("Key is not unique in the tree");
     if (relative && this->node(relative->Index()) != relative)
         throw std::invalid_argument("Relative is not a node of the tree");
-    TreeNode *made = make(node);
-    if (relative)
-        relative->addChild(made);
-    else
+    const qsizetype before = relative ? relative->Children() : 0;
+    TreeNode *made = make(relative, node);
+    if (!relative) {
+        made->inWidget_ = true;
         addTopLevelItem(made);
+    } else if (relative->childrenInWidget_) {
+        made->inWidget_ = true;
+        relative->addChild(made);
+    } else if (before == 0) {
+        relative->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
     return made;
 }
 
@@ -148,13 +167,41 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const std::vector<NewNode> &no
     items.reserve(qsizetype(nodes.size()));
     for (const NewNode &node : nodes) {
         if (!byKey_.contains(node.key))
-            items.append(make(node));
+            items.append(make(parent, node));
     }
-    if (parent)
-        parent->addChildren(items);
-    else
-        addTopLevelItems(items);
+    if (!parent || parent->childrenInWidget_) {
+        for (QTreeWidgetItem *item : std::as_const(items))
+            nodeOf(item)->inWidget_ = true;
+        if (parent)
+            parent->addChildren(items);
+        else
+            addTopLevelItems(items);
+    } else if (!items.isEmpty()) {
+        parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
     return items.size();
+}
+
+void NodeTree::showChildren(TreeNode *node)
+{
+    if (node->childrenInWidget_)
+        return;
+    showNode(node);
+    node->childrenInWidget_ = true;
+    QList<QTreeWidgetItem *> items;
+    items.reserve(qsizetype(node->children_.size()));
+    for (TreeNode *child : node->children_) {
+        child->inWidget_ = true;
+        items.append(child);
+    }
+    node->addChildren(items);
+    node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void NodeTree::showNode(TreeNode *node)
+{
+    if (!node->inWidget_ && node->parent_)
+        showChildren(node->parent_);
 }
 
 TreeNode *NodeTree::node(qsizetype index) const
@@ -200,8 +247,10 @@ TreeNode *NodeTree::SelectedItem() const
 
 void NodeTree::setSelectedItem(TreeNode *node)
 {
-    if (node)
+    if (node) {
+        showNode(node);
         setCurrentItem(node);
+    }
 }
 
 void NodeTree::collapseQuietly(TreeNode *node)

@@ -14,7 +14,9 @@ class NodeTree;
 
 // One node of the folder tree, found by its unique key or by its index (the order in which
 // nodes were added, from 1). Nodes are never removed. It is its own tree item, drawing its text
-// and image from its own fields: a folder may bring thousands of nodes at once.
+// and image from its own fields: a folder may bring thousands of nodes at once. A node's
+// children join the widget when it is first expanded or one of them is selected; until then
+// they are nodes all the same, and the node shows that it can be expanded.
 class TreeNode final : public QTreeWidgetItem
 {
 public:
@@ -28,7 +30,7 @@ public:
     QString ExpandedImage() const { return expandedImage_; }
     void setExpandedImage(const QString &key);
 
-    qsizetype Children() const { return childCount(); }
+    qsizetype Children() const { return qsizetype(children_.size()); }
     TreeNode *Child() const;
     TreeNode *FirstSibling() const;
     TreeNode *LastSibling() const;
@@ -38,7 +40,7 @@ public:
 
     bool Expanded() const { return isExpanded(); }
     // Raises the tree's expand or collapse handler, as the user's expansion does.
-    void setExpanded(bool expanded) { QTreeWidgetItem::setExpanded(expanded); }
+    void setExpanded(bool expanded);
     bool Selected() const { return isSelected(); }
     void setSelected(bool selected);
 
@@ -55,6 +57,10 @@ private:
     QString image_;
     QString expandedImage_;
     qsizetype index_;
+    TreeNode *parent_ = nullptr;
+    std::vector<TreeNode *> children_;
+    bool inWidget_ = false;
+    bool childrenInWidget_ = false;
 };
 
 // The folder tree: Qt's tree widget with nodes found by key and by index in constant time.
@@ -104,11 +110,15 @@ protected:
 private:
     friend class TreeNode;
     static TreeNode *nodeOf(QTreeWidgetItem *item) { return static_cast<TreeNode *>(item); }
-    TreeNode *make(const NewNode &node);
+    TreeNode *make(TreeNode *parent, const NewNode &node);
+    // Puts node's children into the widget, and those of all nodes above it.
+    void showChildren(TreeNode *node);
+    void showNode(TreeNode *node);
     void imageChanged(TreeNode *node, const QString &from, const QString &to);
 
     const ImageList &images_;
-    std::vector<TreeNode *> nodes_; // owned by the widget
+    std::vector<TreeNode *> nodes_; // owned by the widget once in it
+    std::vector<TreeNode *> topLevel_;
     QHash<QString, TreeNode *> byKey_;
     QHash<QString, std::set<qsizetype>> byImage_;
     bool quiet_ = false;

@@ -10,6 +10,15 @@ FolderEnumerator::FolderEnumerator(const Platform &platform, EntryKind kind)
 
 void FolderEnumerator::setPath(const QString &folder)
 {
+    if (trustChecked_ && !path_.isEmpty()) {
+        QStringView same(folder);
+        while (same.size() > 3 && same.endsWith(u'\\'))
+            same.chop(1);
+        if (same == path_ || (same.size() == 2 && path_.size() == 3 && path_.startsWith(same))) {
+            names_.reset();
+            return;
+        }
+    }
     path_ = platform_.checkFolder(folder);
     names_.reset();
 }

@@ -30,11 +30,17 @@ public:
     // Reads the current folder again.
     void Refresh();
 
+    // While true, pointing the enumerator again at the folder it stands on keeps the check
+    // made when it got there instead of opening the folder once more. For one handler's
+    // repeated steps on one folder, with nothing in between that could change the disk.
+    void setTrustChecked(bool trust) { trustChecked_ = trust; }
+
 private:
     const Platform &platform_;
     EntryKind kind_;
     QString path_;
     mutable std::optional<QStringList> names_;
+    bool trustChecked_ = false;
 };
 
 } // namespace brindlewick

@@ -78,13 +78,12 @@ bool decodeName(const char *bytes, QString &name)
     return !name.contains(u'\\');
 }
 
-bool wanted(int dirFd, const dirent *entry, EntryKind kind)
+bool wanted(int dirFd, const char *name, unsigned char type, EntryKind kind)
 {
-    unsigned char type = entry->d_type;
     if (type == DT_UNKNOWN || type == DT_LNK) {
         struct stat status {
         };
-        if (::fstatat(dirFd, entry->d_name, &status, 0) != 0)
+        if (::fstatat(dirFd, name, &status, 0) != 0)
             return false; // a dangling link is neither a file nor a folder
         type = S_ISREG(status.st_mode) ? DT_REG : (S_ISDIR(status.st_mode) ? DT_DIR : DT_UNKNOWN);
     }
@@ -225,30 +224,32 @@ QString PosixPlatform::windowsDirectory() const
 FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) const
 {
     const DrivePath path = parse(folder);
-    const QByteArray native = nativeOf(path);
-    const int dirFd = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(nativeOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
-    DIR *dir = ::fdopendir(dirFd);
-    if (!dir) {
-        const int error = errno;
-        ::close(dirFd);
-        fail(QStringLiteral("Cannot read folder"), folder, error);
-    }
-    const auto closeDir = qScopeGuard([dir] { ::closedir(dir); });
+    const auto closeDir = qScopeGuard([dirFd] { ::close(dirFd); });
 
+    // Read straight into a buffer kept for the purpose: a tree walk lists thousands of small
+    // folders, and a directory stream would allocate its own buffer for each one.
+    if (direntBuffer_.empty())
+        direntBuffer_.resize(64 * 1024);
     FolderListing listing{path.text(), {}};
     QString name;
-    errno = 0;
-    while (const dirent *entry = ::readdir(dir)) {
-        // Hidden by convention; also skips "." and "..".
-        if (entry->d_name[0] != '.' && wanted(dirFd, entry, kind) &&
-            decodeName(entry->d_name, name))
-            listing.names.append(name);
-        errno = 0;
+    for (;;) {
+        const ssize_t filled = ::getdents64(dirFd, direntBuffer_.data(), direntBuffer_.size());
+        if (filled < 0)
+            fail(QStringLiteral("Cannot read folder"), folder, errno);
+        if (filled == 0)
+            break;
+        for (ssize_t offset = 0; offset < filled;) {
+            const auto *entry = reinterpret_cast<const dirent64 *>(direntBuffer_.data() + offset);
+            offset += entry->d_reclen;
+            // Hidden by convention; also skips "." and "..".
+            if (entry->d_name[0] != '.' && wanted(dirFd, entry->d_name, entry->d_type, kind) &&
+                decodeName(entry->d_name, name))
+                listing.names.append(name);
+        }
     }
-    if (errno != 0)
-        fail(QStringLiteral("Cannot read folder"), folder, errno);
     sortNames(listing.names);
     return listing;
 }
@@ -272,10 +273,10 @@ PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &folder,
 QString PosixPlatform::checkFolder(const QString &folder) const
 {
     const DrivePath path = parse(folder);
-    const int dirFd = ::open(nativeOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
+    // The final "/" lets only a folder pass; reading and entering it is what listing needs.
+    const QByteArray native = nativeOf(path) + '/';
+    if (::faccessat(AT_FDCWD, native.constData(), R_OK | X_OK, AT_EACCESS) != 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
-    ::close(dirFd);
     return path.text();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <memory>
+#include <vector>
 
 namespace brindlewick
 {
@@ -45,6 +46,7 @@ private:
     // The folder of the running batch, in drive-path form with its final "\", and its fd.
     mutable QString batchFolder_;
     mutable int batchFd_ = -1;
+    mutable std::vector<char> direntBuffer_;
 };
 
 } // namespace brindlewick

@@ -117,14 +117,18 @@ void NodeTreeTest::expandedImageShowsWhileExpanded()
     tree.addChildren(c, {folder(u"a"_s, u"a"_s)});
     TreeNode *a = tree.node(u"a"_s);
     tree.addChildren(a, {folder(u"a\\x"_s, u"x"_s)});
-    QTreeWidgetItem *cItem = tree.topLevelItem(0);
-    QTreeWidgetItem *aItem = cItem->child(0);
-    const auto shows = [&](QTreeWidgetItem *item, const QString &key) {
+    // Nodes are the tree's items, whether or not their parent has shown them yet.
+    const QTreeWidgetItem *cItem = c;
+    const QTreeWidgetItem *aItem = a;
+    const auto shows = [&](const QTreeWidgetItem *item, const QString &key) {
         return item->icon(0).cacheKey() == images.icon(key).cacheKey();
     };
 
     QVERIFY(shows(aItem, u"folder"_s));
+    QCOMPARE(c->childCount(), 0); // not in the widget until c opens
+    QCOMPARE(c->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
     c->setExpanded(true);
+    QCOMPARE(c->child(0), a);
     a->setExpanded(true);
     QVERIFY(shows(aItem, u"open"_s));
     QVERIFY(shows(cItem, u"fixed"_s)); // no expanded image: its own stays
