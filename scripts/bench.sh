@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Brindlewick and runs its benchmark on large folders.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON
+cmake --build build
+QT_QPA_PLATFORM=offscreen exec build/bench/brindlewick-bench "$@"
