@@ -1,5 +1,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestDrives.h"
+#include "support/WindowProbe.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
@@ -7,8 +8,6 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
@@ -16,14 +15,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-QStringList listed(const frmMain &w)
-{
-    QStringList names;
-    for (qsizetype i = 1; i <= w.lsList->itemCount(); ++i)
-        names.append(w.lsList->itemText(i));
-    return names;
-}
 
 } // namespace
 
@@ -57,7 +48,7 @@ void DisplayFilesTest::keepsProtectedFilesOut()
     frmMain w(drives.platform(), dialogs);
     w.File1.setPath(u"C:\\sys"_s);
     w.DisplayFiles();
-    QCOMPARE(listed(w), kept);
+    QCOMPARE(listedNames(w), kept);
     QVERIFY(w.curFile.has_value());
 
     // autoexec.bat in any letter case, wherever it is.
@@ -66,7 +57,7 @@ void DisplayFilesTest::keepsProtectedFilesOut()
     QVERIFY(drives.makeFile(u"D:\\autoexec.bat.txt"_s));
     w.File1.setPath(u"D:\\"_s);
     w.DisplayFiles();
-    QCOMPARE(listed(w), QStringList{u"autoexec.bat.txt"_s});
+    QCOMPARE(listedNames(w), QStringList{u"autoexec.bat.txt"_s});
     QVERIFY(dialogs.boxes().isEmpty());
 }
 
@@ -121,7 +112,7 @@ void DisplayFilesTest::progressCountsEveryFile()
     QCOMPARE(seen, (QList<int>{1, 2, 3, 4, 5, 0}));
     QCOMPARE(w.pbStatus->Max(), 5);
     QCOMPARE(w.pbStatus->Value(), 0);
-    QCOMPARE(listed(w), (QStringList{u"a.txt"_s, u"c.txt"_s, u"e.txt"_s}));
+    QCOMPARE(listedNames(w), (QStringList{u"a.txt"_s, u"c.txt"_s, u"e.txt"_s}));
 }
 
 void DisplayFilesTest::emptyFolderKeepsTheBarMaximum()
@@ -177,26 +168,20 @@ void DisplayFilesTest::folderPathEndsInSeparator()
     w.File1.setPath(u"C:\\"_s);
     w.DisplayFiles();
     QCOMPARE(w.curPath, u"C:\\"_s);
-    QCOMPARE(listed(w), QStringList{u"root.txt"_s});
+    QCOMPARE(listedNames(w), QStringList{u"root.txt"_s});
 
     w.File1.setPath(u"C:\\deep\\er"_s);
     w.DisplayFiles();
     QCOMPARE(w.curPath, u"C:\\deep\\er\\"_s);
-    QCOMPARE(listed(w), QStringList{u"x.txt"_s});
+    QCOMPARE(listedNames(w), QStringList{u"x.txt"_s});
 }
 
 void DisplayFilesTest::listsMoreFilesThanSixteenBitsCount()
 {
     TestDrives drives;
     QVERIFY(drives.makeFolder(u"C:\\many"_s));
-    const QByteArray folder = QFile::encodeName(drives.native(u"C:\\many"_s));
     const int count = 33000;
-    for (int i = 0; i < count; ++i) {
-        const QByteArray path = folder + "/img" + QByteArray::number(i) + ".jpg";
-        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0600);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-    }
+    QVERIFY(drives.makeEmptyFiles(u"C:\\many"_s, count, "img", ".jpg"));
     QVERIFY(drives.makeFile(u"C:\\many\\setup.exe"_s));
 
     ScriptedDialogs dialogs;

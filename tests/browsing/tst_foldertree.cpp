@@ -1,6 +1,7 @@
 #include "browsing/NodeTree.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDrives.h"
+#include "support/WindowProbe.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
@@ -17,14 +18,6 @@ namespace
 {
 
 const QString refusal = u"Brindlewick will not edit known system files!"_s;
-
-QStringList listed(const frmMain &w)
-{
-    QStringList names;
-    for (qsizetype i = 1; i <= w.lsList->itemCount(); ++i)
-        names.append(w.lsList->itemText(i));
-    return names;
-}
 
 // A window started on drives with this layout of folders.
 struct Started {
@@ -94,7 +87,7 @@ void FolderTreeTest::expansionLoadsOneLevelAhead()
     QCOMPARE(s.window->DirTree->SelectedItem(), p);
     QCOMPARE(s.window->File1.Path(), u"C:\\P"_s);
     QCOMPARE(s.window->curPath, u"C:\\P\\"_s);
-    QCOMPARE(listed(*s.window), QStringList());
+    QCOMPARE(listedNames(*s.window), QStringList());
     QVERIFY(!s.window->Expanding);
     QVERIFY(s.dialogs.boxes().isEmpty());
 }
@@ -115,7 +108,7 @@ void FolderTreeTest::refusesTheSystemFolderNameOnExpansion()
     QVERIFY(!windows->Expanded());
     QCOMPARE(s.window->DirTree->SelectedItem(), s.node(u"root67"_s));
     QCOMPARE(s.node(u"C:\\WINDOWS\\System32"_s)->Children(), 0);
-    QCOMPARE(listed(*s.window), QStringList{u"root.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"root.txt"_s});
     QVERIFY(!s.window->Expanding);
 
     // The name alone counts, on any drive and at any depth; letter case counts too.
@@ -160,7 +153,7 @@ void FolderTreeTest::expandingANodeWithoutChildren()
     empty->setExpanded(true);
     QCOMPARE(s.window->DirTree->SelectedItem(), empty);
     QCOMPARE(s.window->File1.Path(), u"C:\\empty"_s);
-    QCOMPARE(listed(*s.window), QStringList{u"file.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"file.txt"_s});
     QVERIFY(!s.window->Expanding);
 }
 
@@ -173,7 +166,7 @@ void FolderTreeTest::collapseActsAsAClick()
     QCOMPARE(s.window->File1.Path(), u"C:\\z"_s);
     a->setExpanded(false);
     QCOMPARE(s.window->File1.Path(), u"C:\\a"_s);
-    QCOMPARE(listed(*s.window), QStringList{u"in-a.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"in-a.txt"_s});
 }
 
 void FolderTreeTest::clickLoadsSubfoldersOnce()
@@ -184,14 +177,15 @@ void FolderTreeTest::clickLoadsSubfoldersOnce()
     s.click(b);
     QCOMPARE(b->Children(), 2);
     QCOMPARE(s.node(u"C:\\a\\b\\c2"_s)->Parent(), b);
-    QCOMPARE(listed(*s.window), QStringList{u"f.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"f.txt"_s});
 
     const qsizetype nodes = s.window->DirTree->count();
     QVERIFY(s.drives.makeFolder(u"C:\\a\\b\\c3"_s));
     QVERIFY(s.drives.makeFile(u"C:\\a\\b\\g.txt"_s));
     s.click(b);
     QCOMPARE(s.window->DirTree->count(), nodes);
-    QCOMPARE(listed(*s.window), (QStringList{u"f.txt"_s, u"g.txt"_s})); // the list is read anew
+    QCOMPARE(listedNames(*s.window),
+             (QStringList{u"f.txt"_s, u"g.txt"_s})); // the list is read anew
 }
 
 void FolderTreeTest::clickRefusesTheSystemFolderByPathAndText()
@@ -204,7 +198,7 @@ void FolderTreeTest::clickRefusesTheSystemFolderByPathAndText()
     QVERIFY(s.dialogs.allAnswered());
     QCOMPARE(s.window->DirTree->SelectedItem(), s.node(u"root67"_s));
     QCOMPARE(s.window->DirTree->count(), nodes);
-    QCOMPARE(listed(*s.window), QStringList{u"r.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"r.txt"_s});
     QCOMPARE(s.window->File1.Path(), u"C:\\"_s);
 
     // Same name, other path: not the system folder.
@@ -228,7 +222,7 @@ void FolderTreeTest::removedFolderKeepsListAndRenameTogether()
     // The enumerator stayed where it could read, and the list shows just that folder.
     QCOMPARE(s.window->File1.Path(), u"C:\\keep"_s);
     QCOMPARE(s.window->curPath, u"C:\\keep\\"_s);
-    QCOMPARE(listed(*s.window), QStringList{u"k.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"k.txt"_s});
     QCOMPARE(s.node(u"C:\\\\gone"_s)->Children(), 0);
 }
 
@@ -236,14 +230,14 @@ void FolderTreeTest::driveNodeClickShowsTheRoot()
 {
     Started s({u"C:\\Music"_s}, {u"C:\\Music\\song.mp3"_s, u"D:\\top.txt"_s});
     s.click(s.node(u"C:\\\\Music"_s));
-    QCOMPARE(listed(*s.window), QStringList{u"song.mp3"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"song.mp3"_s});
     s.click(s.node(u"root68"_s));
     QCOMPARE(s.window->File1.Path(), u"D:\\"_s);
     QCOMPARE(s.window->curPath, u"D:\\"_s);
-    QCOMPARE(listed(*s.window), QStringList{u"top.txt"_s});
+    QCOMPARE(listedNames(*s.window), QStringList{u"top.txt"_s});
     s.click(s.node(u"root67"_s));
     QCOMPARE(s.window->File1.Path(), u"C:\\"_s);
-    QCOMPARE(listed(*s.window), QStringList());
+    QCOMPARE(listedNames(*s.window), QStringList());
 }
 
 void FolderTreeTest::openImageFollowsTheCurrentFolder()

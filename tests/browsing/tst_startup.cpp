@@ -1,6 +1,7 @@
 #include "browsing/NodeTree.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDrives.h"
+#include "support/WindowProbe.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
 
@@ -13,14 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-QStringList listed(const frmMain &w)
-{
-    QStringList names;
-    for (qsizetype i = 1; i <= w.lsList->itemCount(); ++i)
-        names.append(w.lsList->itemText(i));
-    return names;
-}
 
 QStringList describeTree(const NodeTree &tree)
 {
@@ -85,7 +78,7 @@ void StartUpTest::fixedDrivesWithTheirFolders()
     QVERIFY(!w.Expanding);
     QCOMPARE(w.File1.Path(), u"C:\\"_s);
     QCOMPARE(w.curPath, u"C:\\"_s);
-    QCOMPARE(listed(w), QStringList{u"boot.txt"_s});
+    QCOMPARE(listedNames(w), QStringList{u"boot.txt"_s});
     QVERIFY(!w.windowIcon().isNull());
     QVERIFY(dialogs.boxes().isEmpty());
 }
@@ -112,7 +105,7 @@ void StartUpTest::withoutDriveC()
     QCOMPARE(w.DirTree->node(1)->Text(), u"Data (D:)"_s);
     QVERIFY(w.DirTree->node(1)->Expanded());
     QCOMPARE(w.File1.Path(), u"D:\\"_s);
-    QCOMPARE(listed(w), QStringList{u"readme.txt"_s});
+    QCOMPARE(listedNames(w), QStringList{u"readme.txt"_s});
     QVERIFY(dialogs.boxes().isEmpty());
 }
 
@@ -143,7 +136,7 @@ void StartUpTest::firstDriveWithoutFolders()
     QCOMPARE(w.DirTree->count(), 1);
     QCOMPARE(w.DirTree->SelectedItem(), w.DirTree->node(1));
     QCOMPARE(w.File1.Path(), u"C:\\"_s);
-    QCOMPARE(listed(w), QStringList{u"only.txt"_s});
+    QCOMPARE(listedNames(w), QStringList{u"only.txt"_s});
     QVERIFY(!w.Expanding);
 }
 

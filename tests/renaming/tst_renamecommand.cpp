@@ -1,5 +1,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestDrives.h"
+#include "support/WindowProbe.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
@@ -12,8 +13,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
@@ -90,13 +89,7 @@ public:
         return contents;
     }
 
-    QStringList listed() const
-    {
-        QStringList names;
-        for (qsizetype i = 1; i <= window->lsList->itemCount(); ++i)
-            names.append(window->lsList->itemText(i));
-        return names;
-    }
+    QStringList listed() const { return listedNames(*window); }
 
     // However the renaming went, every file is still there with what it held.
     void verifyNothingLost() const { QCOMPARE(contentsOnDisk(), originalContents); }
@@ -406,14 +399,8 @@ void RenameCommandTest::moreFilesThanSixteenBitsCount()
 {
     TestDrives drives;
     QVERIFY(drives.makeFolder(folder));
-    const QByteArray native = QFile::encodeName(drives.native(folder));
     const int count = 33000;
-    for (int i = 0; i < count; ++i) {
-        const int fd =
-            ::open((native + "/f" + QByteArray::number(i)).constData(), O_CREAT | O_WRONLY, 0600);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-    }
+    QVERIFY(drives.makeEmptyFiles(folder, count, "f"));
     ScriptedDialogs dialogs;
     frmMain w(drives.platform(), dialogs);
     w.File1.setPath(folder);

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace brindlewick::test
 {
@@ -48,6 +50,20 @@ bool TestDrives::makeFolder(const QString &drivePath) const
 {
     const QString path = native(drivePath);
     return !path.isEmpty() && QDir().mkpath(path);
+}
+
+bool TestDrives::makeEmptyFiles(const QString &folder, int count, const QByteArray &prefix,
+                                const QByteArray &suffix) const
+{
+    const QByteArray nativeFolder = QFile::encodeName(native(folder));
+    for (int i = 0; i < count; ++i) {
+        const QByteArray path = nativeFolder + '/' + prefix + QByteArray::number(i) + suffix;
+        const int fd = ::open(path.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return false;
+        ::close(fd);
+    }
+    return true;
 }
 
 QByteArray TestDrives::contentOf(const QString &drivePath) const

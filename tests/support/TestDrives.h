@@ -33,6 +33,9 @@ public:
     // Creates the file with its folders; returns false when it could not.
     bool makeFile(const QString &drivePath, const QByteArray &content = {}) const;
     bool makeFolder(const QString &drivePath) const;
+    // Empty files prefix0suffix to prefix<count-1>suffix in an existing folder, quickly.
+    bool makeEmptyFiles(const QString &folder, int count, const QByteArray &prefix,
+                        const QByteArray &suffix = {}) const;
     QByteArray contentOf(const QString &drivePath) const;
     // Entry names of a folder, hidden ones too, sorted by bytes.
     QStringList entriesOf(const QString &drivePath) const;
