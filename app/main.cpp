@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlewick"));
-    QApplication::setDesktopFileName(QStringLiteral("brindlewick"));
+    QApplication::setDesktopFileName(QStringLiteral("org.brindlewick.Brindlewick"));
 
     const std::unique_ptr<brindlewick::PosixPlatform> platform =
         brindlewick::PosixPlatform::forThisMachine();

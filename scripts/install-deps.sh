@@ -2,7 +2,7 @@
 # Installs the Debian packages Brindlewick builds with, if any is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev)
+packages=(cmake ninja-build g++ qt6-base-dev desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

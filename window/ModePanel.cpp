@@ -28,6 +28,7 @@ void frmMain::optAttachBegin_Click()
     renameOption = 1;
     Text1->clear();
     Text2->clear();
+    nameTextBox();
 }
 
 void frmMain::optAttachEnd_Click()
@@ -42,6 +43,7 @@ void frmMain::optAttachEnd_Click()
     renameOption = 2;
     Text1->clear();
     Text2->clear();
+    nameTextBox();
 }
 
 void frmMain::optReplace_Click()
@@ -55,6 +57,7 @@ void frmMain::optReplace_Click()
     renameOption = 3;
     Text1->clear();
     Text2->clear();
+    nameTextBox();
 }
 
 void frmMain::chkCase_Click()

@@ -1,5 +1,6 @@
 #include "window/ProgramIcon.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -11,11 +12,11 @@ namespace
 {
 
 // A sheet with a folded corner and an orange tag across it: files that get new names.
-QPixmap drawIcon(int size)
+QImage drawIcon(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 16.0, size / 16.0);
 
@@ -46,16 +47,22 @@ QPixmap drawIcon(int size)
     painter.drawRoundedRect(QRectF(1.0, 8.0, 14.0, 4.0), 1.0, 1.0);
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(3.0, 10.0), 0.9, 0.9);
-    return pixmap;
+    painter.end();
+    return image;
 }
 
 } // namespace
 
+QImage programIconImage(int size)
+{
+    return drawIcon(size);
+}
+
 QIcon programIcon()
 {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(drawIcon(size));
+    for (const int size : programIconSizes())
+        icon.addPixmap(QPixmap::fromImage(drawIcon(size)));
     return icon;
 }
 

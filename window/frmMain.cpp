@@ -30,6 +30,15 @@ QSize clientPixels()
     return {twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height())};
 }
 
+// A label's text as a name: without its closing colon.
+QString accessibleLabel(const QLabel *label)
+{
+    QString text = label->text();
+    if (text.endsWith(u':'))
+        text.chop(1);
+    return text;
+}
+
 QRect toPixels(QRect twips)
 {
     return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
@@ -103,6 +112,13 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     imgIcon->setPixmap(programIcon().pixmap(16, 16));
     imgIcon->setVisible(false);
     setNameColumnTwips(3030);
+
+    // What a screen reader says for the controls without a caption of their own.
+    lsList->setAccessibleName(QStringLiteral("Files"));
+    DirTree->setAccessibleName(QStringLiteral("Drives and folders"));
+    bar->setAccessibleName(QStringLiteral("Progress"));
+    Text2->setAccessibleName(accessibleLabel(Label2));
+    nameTextBox();
 
     hidMenu = new QMenu(QStringLiteral("hiddenMenu"), this);
     hidMenu->setObjectName(QStringLiteral("hidMenu"));
@@ -210,6 +226,11 @@ void frmMain::setNameColumnTwips(int twips)
     nameColumnTwips_ = twips;
     const int listGrowth = lsList->width() - twipsToPixels(3375);
     lsList->setColumnWidth(0, twipsToPixels(twips) + std::max(0, listGrowth));
+}
+
+void frmMain::nameTextBox()
+{
+    Text1->setAccessibleName(accessibleLabel(Label1->isHidden() ? Label3 : Label1));
 }
 
 FileSystemObject &frmMain::fileSystem()

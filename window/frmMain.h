@@ -136,6 +136,8 @@ private:
     void setWidthTwips(QWidget *control, int twips);
     void setNameColumnTwips(int twips);
     FileSystemObject &fileSystem();
+    // The first text box is named after the label shown above it.
+    void nameTextBox();
     void confirmAndRename(qsizetype selFiles);
     // Runs an event handler; a failure inside it ends the handler, never the program.
     template<typename Handler> void runHandler(const char *name, Handler &&handler);

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop needs of it.
+# Usage: check_install.sh CMAKE BUILD_DIR
+set -euo pipefail
+cmake_command=$1
+build_dir=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+"$cmake_command" --install "$build_dir" --prefix "$prefix" >/dev/null
+id=org.brindlewick.Brindlewick
+test -x "$prefix/bin/brindlewick"
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+test -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg"
+for size in 16 22 24 32 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    test -s "$icon" || { echo "missing $icon"; exit 1; }
+done
+grep -q "^Icon=$id$" "$prefix/share/applications/$id.desktop"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    "$prefix/share/metainfo/$id.metainfo.xml"
+echo "installed files check out"

@@ -1,0 +1,77 @@
+// Takes the README's picture of the window: a folder of holiday photos open, its files
+// selected, the text to attach typed. Writes the PNG given as the one argument.
+#include "browsing/NodeTree.h"
+#include "platform/PosixPlatform.h"
+#include "window/Dialogs.h"
+#include "window/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+using namespace brindlewick;
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+void makeFolder(const QString &root, const QString &path, const QStringList &files = {})
+{
+    QDir().mkpath(root + u'/' + path);
+    for (const QString &file : files) {
+        QFile made(root + u'/' + path + u'/' + file);
+        made.open(QIODevice::WriteOnly);
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    const QString output = QString::fromLocal8Bit(argv[1]);
+
+    QTemporaryDir root;
+    QStringList photos;
+    for (int i = 2041; i <= 2058; ++i)
+        photos.append(u"IMG_"_s + QString::number(i) + u".jpg"_s);
+    makeFolder(root.path(), u"home/ann/Pictures/Rome 2024"_s, photos);
+    makeFolder(root.path(), u"home/ann/Pictures/Lisbon 2023"_s, {u"IMG_1001.jpg"_s});
+    makeFolder(root.path(), u"home/ann/Documents/Letters"_s);
+    makeFolder(root.path(), u"home/ann/Music/Albums"_s);
+    makeFolder(root.path(), u"usr/share"_s);
+    makeFolder(root.path(), u"etc"_s);
+
+    const PosixPlatform platform(DriveTable({{u'C', root.path(), DriveType::Fixed, u"SYSTEM"_s}}),
+                                 u"C:\\usr"_s);
+    QtDialogs dialogs;
+    frmMain window(platform, dialogs);
+    window.Form_Load();
+    window.resize(560, 440);
+    for (const QString &key : {u"C:\\\\home"_s, u"C:\\home\\ann"_s, u"C:\\home\\ann\\Pictures"_s})
+        window.DirTree->node(key)->setExpanded(true);
+    TreeNode *rome = window.DirTree->node(u"C:\\home\\ann\\Pictures\\Rome 2024"_s);
+    window.DirTree->setSelectedItem(rome);
+    window.DirTree_NodeClick(rome);
+    window.lsSelAll_Click();
+    window.optAttachEnd->click();
+    window.Text1->setText(u" (Rome)"_s);
+    window.show();
+
+    int status = 1;
+    QTimer::singleShot(500, &window, [&] {
+        status = window.grab().save(output) ? 0 : 1;
+        app.quit();
+    });
+    app.exec();
+    return status;
+}
