@@ -60,7 +60,8 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
     // The click points the folder enumerator at one folder three times over.
     Dir1.setTrustChecked(true);
     const auto distrust = qScopeGuard([this] { Dir1.setTrustChecked(false); });
-    const auto folderPath = [Node] { return folderPathOf(Node->FullPath()).value_or(QString()); };
+    // Node texts never change, so the folder path worked out once serves every step.
+    const QString folder = folderPathOf(Node->FullPath()).value_or(QString());
     // Every step below is dropped on failure and the next one runs.
     const auto step = [](auto &&action) {
         try {
@@ -80,7 +81,6 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
     }
 
     if (!loaded) {
-        const QString folder = folderPath();
         step([&] { Dir1.setPath(folder); });
 
         TreeNode *selected = DirTree->SelectedItem();
@@ -98,10 +98,10 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
             step([&] { DisplayDir(folder, Node); });
     }
 
-    const QString folder = withFinalSeparator(folderPath());
-    step([&] { Dir1.setPath(folder); });
+    const QString shown = withFinalSeparator(folder);
+    step([&] { Dir1.setPath(shown); });
     step([&] { UpdateFolderIcons(); });
-    step([&] { File1.setPath(folder); });
+    step([&] { File1.setPath(shown); });
     // A drive root reads back just as it was set; it is refilled all the same, so that the
     // list always shows the folder the rename command works in.
     if (!Expanding)

@@ -103,6 +103,14 @@ void appendSortKey(QStringView name, std::u16string &keys)
 
 void sortNames(QStringList &names)
 {
+    // Most folders hold few subfolders; sorting those in place needs no keys at all.
+    if (names.size() <= 16) {
+        for (qsizetype i = 1; i < names.size(); ++i) {
+            for (qsizetype k = i; k > 0 && compareNames(names[k], names[k - 1]) < 0; --k)
+                names[k].swap(names[k - 1]);
+        }
+        return;
+    }
     // All keys in one buffer: a large folder would otherwise allocate one string per name.
     struct Keyed {
         std::size_t start;

@@ -193,6 +193,50 @@ QByteArray PosixPlatform::nativeOf(const DrivePath &path) const
     return nativeName(*native);
 }
 
+PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
+{
+    // The same rules as parseDrivePath, in one pass and without taking the path apart: folders
+    // are looked up by the thousand when a tree is walked.
+    const auto refuse = [&path] {
+        throw PlatformError(QStringLiteral("Not a drive path: \"") + path + u'"');
+    };
+    if (path.size() < 2 || path[1] != u':')
+        refuse();
+    const QChar letter = path[0].toUpper();
+    if (letter < u'A' || letter > u'Z')
+        refuse();
+    QStringView rest = QStringView(path).mid(2);
+    if (!rest.isEmpty() && rest.front() != u'\\')
+        refuse();
+    while (rest.endsWith(u'\\'))
+        rest.chop(1);
+    for (qsizetype start = 1; start <= rest.size();) {
+        qsizetype end = rest.indexOf(u'\\', start);
+        if (end < 0)
+            end = rest.size();
+        if (!isRepresentableName(rest.mid(start, end - start)))
+            refuse();
+        start = end + 1;
+    }
+    const Drive *drive = drives_.find(letter);
+    if (!drive)
+        throw PlatformError(QStringLiteral("No drive ") + letter + u':');
+
+    MappedPath mapped;
+    mapped.readBack.reserve(rest.size() + 3);
+    mapped.readBack += letter;
+    mapped.readBack += u':';
+    mapped.readBack += rest.isEmpty() ? QStringView(u"\\") : rest;
+    QString native = drive->mountPoint;
+    native.reserve(native.size() + rest.size());
+    if (native.endsWith(u'/') && !rest.isEmpty())
+        native.chop(1);
+    for (const QChar c : rest)
+        native += c == u'\\' ? QChar(u'/') : c;
+    mapped.native = nativeName(native);
+    return mapped;
+}
+
 DriveType PosixPlatform::driveType(const QString &root) const
 {
     const std::optional<DrivePath> path = parseDrivePath(root);
@@ -223,8 +267,8 @@ QString PosixPlatform::windowsDirectory() const
 
 FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) const
 {
-    const DrivePath path = parse(folder);
-    const int dirFd = ::open(nativeOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const MappedPath path = map(folder);
+    const int dirFd = ::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
     const auto closeDir = qScopeGuard([dirFd] { ::close(dirFd); });
@@ -233,7 +277,7 @@ FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) c
     // folders, and a directory stream would allocate its own buffer for each one.
     if (direntBuffer_.empty())
         direntBuffer_.resize(64 * 1024);
-    FolderListing listing{path.text(), {}};
+    FolderListing listing{path.readBack, {}};
     QString name;
     for (;;) {
         const ssize_t filled = ::getdents64(dirFd, direntBuffer_.data(), direntBuffer_.size());
@@ -263,8 +307,7 @@ PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &folder,
         throw PlatformError(QStringLiteral("Not a file name: \"") + name + u'"');
     if (batchFd_ >= 0 && folder == batchFolder_)
         return {batchFd_, false};
-    const int dirFd =
-        ::open(nativeOf(parse(folder)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dirFd = ::open(map(folder).native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
     return {dirFd, true};
@@ -272,12 +315,12 @@ PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &folder,
 
 QString PosixPlatform::checkFolder(const QString &folder) const
 {
-    const DrivePath path = parse(folder);
+    MappedPath path = map(folder);
     // The final "/" lets only a folder pass; reading and entering it is what listing needs.
-    const QByteArray native = nativeOf(path) + '/';
-    if (::faccessat(AT_FDCWD, native.constData(), R_OK | X_OK, AT_EACCESS) != 0)
+    path.native += '/';
+    if (::faccessat(AT_FDCWD, path.native.constData(), R_OK | X_OK, AT_EACCESS) != 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
-    return path.text();
+    return path.readBack;
 }
 
 bool PosixPlatform::isFile(const QString &folder, const QString &name) const

@@ -37,6 +37,13 @@ private:
         bool ownsFd;
     };
 
+    struct MappedPath {
+        QString readBack;  // "C:\" at a root, "C:\a\b" below it
+        QByteArray native; // where it is on this machine
+    };
+
+    // Throws when path is no drive path or its drive does not exist.
+    MappedPath map(const QString &path) const;
     DrivePath parse(const QString &path) const;
     QByteArray nativeOf(const DrivePath &path) const;
     FileInFolder openFileFolder(const QString &folder, const QString &name) const;
