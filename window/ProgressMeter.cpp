@@ -27,9 +27,7 @@ void ProgressMeter::setMax(int max)
 void ProgressMeter::setValue(int value)
 {
     value_ = value;
-    // Reading the clock costs more than some steps it reports: look at it every 64th value.
-    if (value == 0 || value == max_ ||
-        ((value & 63) == 0 && sinceShown_.hasExpired(repaintIntervalMs)))
+    if (value == 0 || value == max_ || sinceShown_.hasExpired(repaintIntervalMs))
         show();
     Q_EMIT valueSet(value);
 }
