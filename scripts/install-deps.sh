@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Brindlewick builds with, if any is missing.
+# Installs the Debian packages Brindlewick builds and tests with, and any named as arguments,
+# if one is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev desktop-file-utils appstream)
+packages=(cmake ninja-build g++ qt6-base-dev desktop-file-utils appstream "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

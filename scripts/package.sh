@@ -3,14 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
-if ! command -v dpkg-shlibdeps >/dev/null; then
-    sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq dpkg-dev
-fi
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRINDLEWICK_WERROR=ON
+scripts/install-deps.sh dpkg-dev
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON
 cmake --build build
 (cd build && cpack -G DEB)
 ls build/*.deb
