@@ -1,0 +1,83 @@
+#include "window/Dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+using namespace brindlewick;
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// Answers the box that is about to open with a key, once it is up, and notes how it looked.
+struct Answer {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+
+    void with(Qt::Key key)
+    {
+        QTimer::singleShot(0, [this, key] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            icon = box->icon();
+            text = box->text();
+            QTest::keyClick(box, key);
+        });
+    }
+};
+
+} // namespace
+
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void yesNoBoxDefaultsToYes();
+    void escapeAnswersNo();
+    void stylesShowTheirIcons_data();
+    void stylesShowTheirIcons();
+};
+
+void DialogsTest::yesNoBoxDefaultsToYes()
+{
+    QtDialogs dialogs;
+    Answer answer;
+    answer.with(Qt::Key_Return);
+    QCOMPARE(dialogs.MsgBox(u"Line one\r\nLine two"_s, YesNo, u"Renaming Files..."_s),
+             MsgBoxAnswer::Yes);
+    QCOMPARE(answer.icon, QMessageBox::NoIcon);
+    QCOMPARE(answer.text, u"Line one\nLine two"_s);
+}
+
+void DialogsTest::escapeAnswersNo()
+{
+    QtDialogs dialogs;
+    Answer answer;
+    answer.with(Qt::Key_Escape);
+    QCOMPARE(dialogs.MsgBox(u"Sure?"_s, YesNo, u"Renaming Files..."_s), MsgBoxAnswer::No);
+}
+
+void DialogsTest::stylesShowTheirIcons_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("0") << int(OkOnly) << int(QMessageBox::NoIcon);
+    QTest::newRow("16") << int(Critical) << int(QMessageBox::Critical);
+    QTest::newRow("64") << int(Information) << int(QMessageBox::Information);
+}
+
+void DialogsTest::stylesShowTheirIcons()
+{
+    QFETCH(int, style);
+    QFETCH(int, icon);
+    QtDialogs dialogs;
+    Answer answer;
+    answer.with(Qt::Key_Return);
+    QCOMPARE(dialogs.MsgBox(u"Done."_s, style, u"Brindlewick"_s), MsgBoxAnswer::Ok);
+    QCOMPARE(int(answer.icon), icon);
+}
+
+QTEST_MAIN(DialogsTest)
+#include "tst_dialogs.moc"
