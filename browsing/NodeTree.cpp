@@ -129,16 +129,27 @@ TreeNode *NodeTree::make(TreeNode *parent, const NewNode &node)
     return made;
 }
 
+const std::set<qsizetype> *NodeTree::watched(const QString &key) const
+{
+    // Few keys are watched: comparing with each beats hashing the key for every new node.
+    for (const auto &[watchedKey, indexes] : watched_) {
+        if (watchedKey == key)
+            return &indexes;
+    }
+    return nullptr;
+}
+
+std::set<qsizetype> *NodeTree::watched(const QString &key)
+{
+    return const_cast<std::set<qsizetype> *>(std::as_const(*this).watched(key));
+}
+
 void NodeTree::imageChanged(TreeNode *node, const QString &from, const QString &to)
 {
-    if (!from.isEmpty()) {
-        const auto watched = byImage_.find(from);
-        if (watched != byImage_.end())
-            watched->erase(node->Index());
-    }
-    const auto watched = byImage_.find(to);
-    if (watched != byImage_.end())
-        watched->insert(node->Index());
+    if (std::set<qsizetype> *indexes = from.isEmpty() ? nullptr : watched(from))
+        indexes->erase(node->Index());
+    if (std::set<qsizetype> *indexes = watched(to))
+        indexes->insert(node->Index());
 }
 
 TreeNode *NodeTree::add(TreeNode *relative, const NewNode &node)
@@ -216,19 +227,21 @@ TreeNode *NodeTree::node(const QString &key) const
 
 void NodeTree::watchImage(const QString &key)
 {
-    std::set<qsizetype> &watched = byImage_[key];
+    if (watched(key))
+        return;
+    std::set<qsizetype> indexes;
     for (const TreeNode *node : nodes_) {
         if (node->Image() == key)
-            watched.insert(node->Index());
+            indexes.insert(node->Index());
     }
+    watched_.emplace_back(key, std::move(indexes));
 }
 
 std::vector<TreeNode *> NodeTree::nodesWithImage(const QString &key) const
 {
     std::vector<TreeNode *> result;
-    const auto watched = byImage_.constFind(key);
-    if (watched != byImage_.cend()) {
-        for (const qsizetype index : *watched)
+    if (const std::set<qsizetype> *indexes = watched(key)) {
+        for (const qsizetype index : *indexes)
             result.push_back(node(index));
     } else {
         for (TreeNode *node : nodes_) {

@@ -115,12 +115,14 @@ private:
     void showChildren(TreeNode *node);
     void showNode(TreeNode *node);
     void imageChanged(TreeNode *node, const QString &from, const QString &to);
+    const std::set<qsizetype> *watched(const QString &key) const;
+    std::set<qsizetype> *watched(const QString &key);
 
     const ImageList &images_;
     std::vector<TreeNode *> nodes_; // owned by the widget once in it
     std::vector<TreeNode *> topLevel_;
     QHash<QString, TreeNode *> byKey_;
-    QHash<QString, std::set<qsizetype>> byImage_;
+    std::vector<std::pair<QString, std::set<qsizetype>>> watched_;
     bool quiet_ = false;
 };
 
