@@ -28,8 +28,9 @@ void frmMain::DisplayFiles()
         const auto fill = qScopeGuard([&] { lsList->setItems(std::move(shown)); });
         FileSystemObject &fso = fileSystem();
         const std::unique_ptr<FolderBatch> batch = platform_.beginBatch(curPath);
+        const QStringList &names = File1.names();
         for (qsizetype i = 0; i < fileCount; ++i) {
-            const QString &name = File1.names().at(i);
+            const QString &name = names.at(i);
             if (fso.FileExists(curPath, name)) {
                 curFile = fso.GetFile(curPath, name);
                 if (ExtCheck(QStringView(name).right(3)) &&

@@ -40,7 +40,7 @@ bool isRepresentableName(QStringView name)
     return true;
 }
 
-std::optional<DrivePath> parseDrivePath(QStringView path)
+std::optional<CheckedDrivePath> checkDrivePath(QStringView path)
 {
     if (path.size() < 2 || path[1] != u':')
         return std::nullopt;
@@ -53,14 +53,26 @@ std::optional<DrivePath> parseDrivePath(QStringView path)
         return std::nullopt; // "C:name" would mean a drive's current folder
     while (rest.endsWith(u'\\'))
         rest.chop(1);
-
-    DrivePath result{QChar(letter), {}};
-    if (rest.isEmpty())
-        return result;
-    for (const QStringView name : rest.mid(1).split(u'\\')) {
-        if (!isRepresentableName(name))
+    for (qsizetype start = 1; start <= rest.size();) {
+        qsizetype end = rest.indexOf(u'\\', start);
+        if (end < 0)
+            end = rest.size();
+        if (!isRepresentableName(rest.mid(start, end - start)))
             return std::nullopt;
-        result.names.append(name.toString());
+        start = end + 1;
+    }
+    return CheckedDrivePath{QChar(letter), rest};
+}
+
+std::optional<DrivePath> parseDrivePath(QStringView path)
+{
+    const std::optional<CheckedDrivePath> checked = checkDrivePath(path);
+    if (!checked)
+        return std::nullopt;
+    DrivePath result{checked->letter, {}};
+    if (!checked->below.isEmpty()) {
+        for (const QStringView name : checked->below.mid(1).split(u'\\'))
+            result.names.append(name.toString());
     }
     return result;
 }

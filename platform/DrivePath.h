@@ -20,6 +20,13 @@ struct DrivePath {
     DrivePath parent() const;
 };
 
+// A drive path that passed the rules of parseDrivePath, not yet taken apart.
+struct CheckedDrivePath {
+    QChar letter;      // upper case
+    QStringView below; // "\a\b" below the root, empty at the root; no final "\"
+};
+std::optional<CheckedDrivePath> checkDrivePath(QStringView path);
+
 // Accepts "C:", "C:\" and "C:\a\b" with or without a final "\". Refuses anything that could
 // point elsewhere than it reads: a missing letter, empty names, "." and "..", "/" or NUL.
 std::optional<DrivePath> parseDrivePath(QStringView path);

@@ -3,7 +3,6 @@
 #include "platform/MountTable.h"
 #include "platform/NameOrder.h"
 
-#include <QFile>
 #include <QScopeGuard>
 #include <QVarLengthArray>
 #include <algorithm>
@@ -177,61 +176,28 @@ std::unique_ptr<PosixPlatform> PosixPlatform::forThisMachine()
                                            QStringLiteral("C:\\usr"));
 }
 
-DrivePath PosixPlatform::parse(const QString &path) const
-{
-    std::optional<DrivePath> parsed = parseDrivePath(path);
-    if (!parsed)
-        throw PlatformError(QStringLiteral("Not a drive path: \"") + path + u'"');
-    return std::move(*parsed);
-}
-
-QByteArray PosixPlatform::nativeOf(const DrivePath &path) const
-{
-    const std::optional<QString> native = drives_.nativePath(path);
-    if (!native)
-        throw PlatformError(QStringLiteral("No drive ") + QString(path.letter) + u':');
-    return nativeName(*native);
-}
-
 PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
 {
-    // The same rules as parseDrivePath, in one pass and without taking the path apart: folders
-    // are looked up by the thousand when a tree is walked.
-    const auto refuse = [&path] {
+    // Folders are looked up by the thousand when a tree is walked: map the path without
+    // taking it apart.
+    const std::optional<CheckedDrivePath> checked = checkDrivePath(path);
+    if (!checked)
         throw PlatformError(QStringLiteral("Not a drive path: \"") + path + u'"');
-    };
-    if (path.size() < 2 || path[1] != u':')
-        refuse();
-    const QChar letter = path[0].toUpper();
-    if (letter < u'A' || letter > u'Z')
-        refuse();
-    QStringView rest = QStringView(path).mid(2);
-    if (!rest.isEmpty() && rest.front() != u'\\')
-        refuse();
-    while (rest.endsWith(u'\\'))
-        rest.chop(1);
-    for (qsizetype start = 1; start <= rest.size();) {
-        qsizetype end = rest.indexOf(u'\\', start);
-        if (end < 0)
-            end = rest.size();
-        if (!isRepresentableName(rest.mid(start, end - start)))
-            refuse();
-        start = end + 1;
-    }
-    const Drive *drive = drives_.find(letter);
+    const Drive *drive = drives_.find(checked->letter);
     if (!drive)
-        throw PlatformError(QStringLiteral("No drive ") + letter + u':');
+        throw PlatformError(QStringLiteral("No drive ") + checked->letter + u':');
 
+    const QStringView below = checked->below;
     MappedPath mapped;
-    mapped.readBack.reserve(rest.size() + 3);
-    mapped.readBack += letter;
+    mapped.readBack.reserve(below.size() + 3);
+    mapped.readBack += checked->letter;
     mapped.readBack += u':';
-    mapped.readBack += rest.isEmpty() ? QStringView(u"\\") : rest;
+    mapped.readBack += below.isEmpty() ? QStringView(u"\\") : below;
     QString native = drive->mountPoint;
-    native.reserve(native.size() + rest.size());
-    if (native.endsWith(u'/') && !rest.isEmpty())
+    native.reserve(native.size() + below.size());
+    if (native.endsWith(u'/') && !below.isEmpty())
         native.chop(1);
-    for (const QChar c : rest)
+    for (const QChar c : below)
         native += c == u'\\' ? QChar(u'/') : c;
     mapped.native = nativeName(native);
     return mapped;
@@ -388,16 +354,19 @@ private:
 
 std::unique_ptr<FolderBatch> PosixPlatform::beginBatch(const QString &folder) const
 {
-    const std::optional<DrivePath> path = parseDrivePath(folder);
-    const std::optional<QString> native = path ? drives_.nativePath(*path) : std::nullopt;
-    if (batchFd_ >= 0 || !native)
+    if (batchFd_ >= 0)
         return std::make_unique<FolderBatch>(); // works without: each file opens its folder
-    const int dirFd = ::open(nativeName(*native).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
+    try {
+        const MappedPath path = map(folder);
+        const int dirFd = ::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd < 0)
+            return std::make_unique<FolderBatch>();
+        batchFd_ = dirFd;
+        batchFolder_ = path.readBack.endsWith(u'\\') ? path.readBack : path.readBack + u'\\';
+        return std::make_unique<Batch>(*this);
+    } catch (const PlatformError &) {
         return std::make_unique<FolderBatch>();
-    batchFd_ = dirFd;
-    batchFolder_ = path->isRoot() ? path->text() : path->text() + u'\\';
-    return std::make_unique<Batch>(*this);
+    }
 }
 
 } // namespace brindlewick

@@ -44,8 +44,6 @@ private:
 
     // Throws when path is no drive path or its drive does not exist.
     MappedPath map(const QString &path) const;
-    DrivePath parse(const QString &path) const;
-    QByteArray nativeOf(const DrivePath &path) const;
     FileInFolder openFileFolder(const QString &folder, const QString &name) const;
 
     DriveTable drives_;
