@@ -40,15 +40,12 @@ void frmMain::DisplayDir(QString Pth, TreeNode *Parent)
         return;
     }
     List1 = Dir1.names();
-    const QString keyPrefix = Dir1.Path() + u'\\';
-    std::vector<NodeTree::NewNode> nodes;
-    nodes.reserve(std::size_t(List1.size()));
-    const QString folderImage = u"folder"_s;
-    const QString openImage = u"open"_s;
-    for (const QString &name : std::as_const(List1))
-        nodes.push_back({keyPrefix + name, name, folderImage, openImage});
+    // The keys begin with the read-back path and "\", which Pth mostly is already.
+    const QString readBack = Dir1.Path();
+    const bool sameHead = Pth.size() == readBack.size() + 1 && Pth.startsWith(readBack);
+    const QString keyHead = sameHead ? Pth : readBack + u'\\';
     if (Parent)
-        DirTree->addChildren(Parent, nodes);
+        DirTree->addChildren(Parent, keyHead, List1, u"folder"_s, u"open"_s);
     List1.clear();
 }
 
@@ -56,7 +53,7 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
 {
     if (!Node)
         return;
-    const bool driveNode = Node->Key().startsWith(u"root");
+    const bool driveNode = Node->keyStartsWith(u"root");
     // The click points the folder enumerator at one folder three times over.
     Dir1.setTrustChecked(true);
     const auto distrust = qScopeGuard([this] { Dir1.setTrustChecked(false); });
@@ -101,7 +98,7 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
     const QString shown = withFinalSeparator(folder);
     step([&] { Dir1.setPath(shown); });
     step([&] { UpdateFolderIcons(); });
-    step([&] { File1.setPath(shown); });
+    step([&] { File1.setPath(shown, Dir1); });
     // A drive root reads back just as it was set; it is refilled all the same, so that the
     // list always shows the folder the rename command works in.
     if (!Expanding)

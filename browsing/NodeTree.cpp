@@ -4,16 +4,37 @@
 
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QVarLengthArray>
 #include <stdexcept>
 
 namespace brindlewick
 {
 
-TreeNode::TreeNode(NodeTree &tree, QString key, QString text, QString image, QString expandedImage,
-                   qsizetype index)
-    : tree_(tree), key_(std::move(key)), text_(std::move(text)), image_(std::move(image)),
-      expandedImage_(std::move(expandedImage)), index_(index)
+namespace
 {
+
+// Splits a key after its last "\", so that the keys of one folder's subfolders share a head.
+std::pair<QString, QString> splitKey(const QString &key)
+{
+    const qsizetype tail = key.lastIndexOf(u'\\') + 1;
+    return {key.first(tail), key.sliced(tail)};
+}
+
+} // namespace
+
+TreeNode::TreeNode(NodeTree &tree, QString keyHead, QString keyTail, QString text, QString image,
+                   QString expandedImage, qsizetype index)
+    : tree_(tree), keyHead_(std::move(keyHead)), keyTail_(std::move(keyTail)),
+      text_(std::move(text)), image_(std::move(image)), expandedImage_(std::move(expandedImage)),
+      index_(index)
+{
+}
+
+bool TreeNode::keyStartsWith(QStringView prefix) const
+{
+    if (keyHead_.size() >= prefix.size())
+        return keyHead_.startsWith(prefix);
+    return prefix.startsWith(keyHead_) && keyTail_.startsWith(prefix.sliced(keyHead_.size()));
 }
 
 QVariant TreeNode::data(int column, int role) const
@@ -69,10 +90,20 @@ void TreeNode::setExpanded(bool expanded)
 
 QString TreeNode::FullPath() const
 {
-    QStringList texts;
-    for (const TreeNode *node = this; node; node = node->Parent())
-        texts.prepend(node->text_);
-    return texts.join(u'\\');
+    QVarLengthArray<const TreeNode *, 32> line;
+    qsizetype length = -1;
+    for (const TreeNode *node = this; node; node = node->parent_) {
+        line.append(node);
+        length += node->text_.size() + 1;
+    }
+    QString path;
+    path.reserve(length);
+    for (auto node = line.crbegin(); node != line.crend(); ++node) {
+        if (node != line.crbegin())
+            path += u'\\';
+        path += (*node)->text_;
+    }
+    return path;
 }
 
 void TreeNode::setSelected(bool selected)
@@ -117,16 +148,40 @@ NodeTree::~NodeTree()
     }
 }
 
-TreeNode *NodeTree::make(TreeNode *parent, const NewNode &node)
+TreeNode *NodeTree::make(TreeNode *parent, const QString &keyHead, const QString &keyTail,
+                         const QString &text, const QString &image, const QString &expandedImage)
 {
-    auto *made =
-        new TreeNode(*this, node.key, node.text, node.image, node.expandedImage, count() + 1);
+    auto *made = new TreeNode(*this, keyHead, keyTail, text, image, expandedImage, count() + 1);
     made->parent_ = parent;
     (parent ? parent->children_ : topLevel_).push_back(made);
     nodes_.push_back(made);
-    byKey_.insert(node.key, made);
-    imageChanged(made, {}, node.image);
+    imageChanged(made, {}, image);
     return made;
+}
+
+TreeNode *NodeTree::makeUnique(TreeNode *parent, const NewNode &node)
+{
+    const auto [head, tail] = splitKey(node.key);
+    if (contains(head, tail))
+        return nullptr;
+    keyHeads_.insert(head);
+    return make(parent, head, tail, node.text, node.image, node.expandedImage);
+}
+
+bool NodeTree::contains(const QString &keyHead, const QString &keyTail) const
+{
+    if (!keyHeads_.contains(keyHead))
+        return false;
+    indexKeys();
+    return byKey_.contains(keyHead + keyTail);
+}
+
+void NodeTree::indexKeys() const
+{
+    for (; keysIndexed_ < count(); ++keysIndexed_) {
+        const TreeNode *node = nodes_[std::size_t(keysIndexed_)];
+        byKey_.insert(node->Key(), const_cast<TreeNode *>(node));
+    }
 }
 
 const std::set<qsizetype> *NodeTree::watched(const QString &key) const
@@ -154,12 +209,12 @@ void NodeTree::imageChanged(TreeNode *node, const QString &from, const QString &
 
 TreeNode *NodeTree::add(TreeNode *relative, const NewNode &node)
 {
-    if (byKey_.contains(node.key))
-        throw std::invalid_argument("Key is not unique in the tree");
     if (relative && this->node(relative->Index()) != relative)
         throw std::invalid_argument("Relative is not a node of the tree");
     const qsizetype before = relative ? relative->Children() : 0;
-    TreeNode *made = make(relative, node);
+    TreeNode *made = makeUnique(relative, node);
+    if (!made)
+        throw std::invalid_argument("Key is not unique in the tree");
     if (!relative) {
         made->inWidget_ = true;
         addTopLevelItem(made);
@@ -177,9 +232,36 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const std::vector<NewNode> &no
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(nodes.size()));
     for (const NewNode &node : nodes) {
-        if (!byKey_.contains(node.key))
-            items.append(make(parent, node));
+        if (TreeNode *made = makeUnique(parent, node))
+            items.append(made);
     }
+    return attach(parent, items);
+}
+
+qsizetype NodeTree::addChildren(TreeNode *parent, const QString &keyHead, const QStringList &names,
+                                const QString &image, const QString &expandedImage)
+{
+    Q_ASSERT(QSet<QString>(names.begin(), names.end()).size() == names.size());
+    const bool newHead =
+        (keyHead.isEmpty() || keyHead.endsWith(u'\\')) && !keyHeads_.contains(keyHead);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(names.size());
+    if (parent && parent->children_.empty())
+        parent->children_.reserve(std::size_t(names.size()));
+    for (const QString &name : names) {
+        TreeNode *made = newHead && !name.contains(u'\\')
+                             ? make(parent, keyHead, name, name, image, expandedImage)
+                             : makeUnique(parent, {keyHead + name, name, image, expandedImage});
+        if (made)
+            items.append(made);
+    }
+    if (newHead && !items.isEmpty())
+        keyHeads_.insert(keyHead);
+    return attach(parent, items);
+}
+
+qsizetype NodeTree::attach(TreeNode *parent, const QList<QTreeWidgetItem *> &items)
+{
     if (!parent || parent->childrenInWidget_) {
         for (QTreeWidgetItem *item : std::as_const(items))
             nodeOf(item)->inWidget_ = true;
@@ -222,6 +304,7 @@ TreeNode *NodeTree::node(qsizetype index) const
 
 TreeNode *NodeTree::node(const QString &key) const
 {
+    indexKeys();
     return byKey_.value(key, nullptr);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QTreeWidget>
 #include <set>
@@ -20,7 +21,8 @@ class NodeTree;
 class TreeNode final : public QTreeWidgetItem
 {
 public:
-    QString Key() const { return key_; }
+    QString Key() const { return keyHead_ + keyTail_; }
+    bool keyStartsWith(QStringView prefix) const;
     QString Text() const { return text_; }
     qsizetype Index() const { return index_; }
 
@@ -48,11 +50,13 @@ public:
 
 private:
     friend class NodeTree;
-    TreeNode(NodeTree &tree, QString key, QString text, QString image, QString expandedImage,
-             qsizetype index);
+    TreeNode(NodeTree &tree, QString keyHead, QString keyTail, QString text, QString image,
+             QString expandedImage, qsizetype index);
 
     NodeTree &tree_;
-    QString key_;
+    // The key up to its last "\", shared by the nodes of one folder, and the rest.
+    QString keyHead_;
+    QString keyTail_;
     QString text_;
     QString image_;
     QString expandedImage_;
@@ -84,6 +88,10 @@ public:
     // Children added in one batch, which large folders need. A node whose key exists already
     // is left out; returns how many were added.
     qsizetype addChildren(TreeNode *parent, const std::vector<NewNode> &nodes);
+    // The subfolders of one folder, each keyed keyHead followed by its name and showing its
+    // name. The names are distinct, as one folder's listing gives them.
+    qsizetype addChildren(TreeNode *parent, const QString &keyHead, const QStringList &names,
+                          const QString &image, const QString &expandedImage);
 
     qsizetype count() const { return qsizetype(nodes_.size()); }
     TreeNode *node(qsizetype index) const;
@@ -110,7 +118,14 @@ protected:
 private:
     friend class TreeNode;
     static TreeNode *nodeOf(QTreeWidgetItem *item) { return static_cast<TreeNode *>(item); }
-    TreeNode *make(TreeNode *parent, const NewNode &node);
+    TreeNode *make(TreeNode *parent, const QString &keyHead, const QString &keyTail,
+                   const QString &text, const QString &image, const QString &expandedImage);
+    // Puts new children into the widget when their parent shows its children already.
+    qsizetype attach(TreeNode *parent, const QList<QTreeWidgetItem *> &items);
+    // Makes the node unless its key is taken; null then.
+    TreeNode *makeUnique(TreeNode *parent, const NewNode &node);
+    bool contains(const QString &keyHead, const QString &keyTail) const;
+    void indexKeys() const;
     // Puts node's children into the widget, and those of all nodes above it.
     void showChildren(TreeNode *node);
     void showNode(TreeNode *node);
@@ -121,7 +136,12 @@ private:
     const ImageList &images_;
     std::vector<TreeNode *> nodes_; // owned by the widget once in it
     std::vector<TreeNode *> topLevel_;
-    QHash<QString, TreeNode *> byKey_;
+    // A folder's subfolders share their keys' head, so a batch adds one head here instead of
+    // a key per node. No key with a new head can be taken; the index of whole keys is brought
+    // up to date only when one is looked up.
+    QSet<QString> keyHeads_;
+    mutable QHash<QString, TreeNode *> byKey_;
+    mutable qsizetype keysIndexed_ = 0;
     std::vector<std::pair<QString, std::set<qsizetype>>> watched_;
     bool quiet_ = false;
 };

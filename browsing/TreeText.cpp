@@ -25,7 +25,12 @@ std::optional<QString> folderPathOf(QStringView fullPath)
     const qsizetype colon = fullPath.indexOf(u':');
     if (colon < 1)
         return std::nullopt;
-    return fullPath.mid(colon - 1, 2).toString() + fullPath.mid(colon + 2).toString();
+    const QStringView below = fullPath.mid(colon + 2);
+    QString path;
+    path.reserve(2 + below.size());
+    path.append(fullPath.mid(colon - 1, 2));
+    path.append(below);
+    return path;
 }
 
 QString protectedFolderName(QStringView winPath)

@@ -8,18 +8,30 @@ FolderEnumerator::FolderEnumerator(const Platform &platform, EntryKind kind)
 {
 }
 
+bool FolderEnumerator::trusts(const QString &folder) const
+{
+    if (!trustChecked_ || !checkedWhileTrusted_)
+        return false;
+    QStringView same(folder);
+    while (same.size() > 3 && same.endsWith(u'\\'))
+        same.chop(1);
+    return same == path_ || (same.size() == 2 && path_.size() == 3 && path_.startsWith(same));
+}
+
 void FolderEnumerator::setPath(const QString &folder)
 {
-    if (trustChecked_ && !path_.isEmpty()) {
-        QStringView same(folder);
-        while (same.size() > 3 && same.endsWith(u'\\'))
-            same.chop(1);
-        if (same == path_ || (same.size() == 2 && path_.size() == 3 && path_.startsWith(same))) {
-            names_.reset();
-            return;
-        }
+    if (!trusts(folder)) {
+        path_ = platform_.checkFolder(folder);
+        checkedWhileTrusted_ = trustChecked_;
     }
-    path_ = platform_.checkFolder(folder);
+    names_.reset();
+}
+
+void FolderEnumerator::setPath(const QString &folder, const FolderEnumerator &checker)
+{
+    if (!checker.trusts(folder))
+        return setPath(folder);
+    path_ = checker.path_;
     names_.reset();
 }
 

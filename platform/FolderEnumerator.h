@@ -17,6 +17,8 @@ public:
     // "C:\" at a drive root, otherwise the folder without a final "\"; empty until set.
     QString Path() const { return path_; }
     void setPath(const QString &folder);
+    // The same, taking checker's word for the folder when it may: see setTrustChecked.
+    void setPath(const QString &folder, const FolderEnumerator &checker);
 
     // Before the first entry, as right after a change of folder.
     int ListIndex() const { return -1; }
@@ -30,10 +32,14 @@ public:
     // Reads the current folder again.
     void Refresh();
 
-    // While true, pointing the enumerator again at the folder it stands on keeps the check
-    // made when it got there instead of opening the folder once more. For one handler's
-    // repeated steps on one folder, with nothing in between that could change the disk.
-    void setTrustChecked(bool trust) { trustChecked_ = trust; }
+    // While true, pointing the enumerator again at a folder it has checked since keeps that
+    // check instead of opening the folder once more. For one handler's repeated steps on one
+    // folder, with nothing in between that could change the disk.
+    void setTrustChecked(bool trust)
+    {
+        trustChecked_ = trust;
+        checkedWhileTrusted_ = false;
+    }
 
 private:
     const Platform &platform_;
@@ -41,6 +47,9 @@ private:
     QString path_;
     mutable std::optional<QStringList> names_;
     bool trustChecked_ = false;
+    bool checkedWhileTrusted_ = false;
+
+    bool trusts(const QString &folder) const;
 };
 
 } // namespace brindlewick

@@ -105,9 +105,10 @@ void sortNames(QStringList &names)
 {
     // Most folders hold few subfolders; sorting those in place needs no keys at all.
     if (names.size() <= 16) {
+        QString *const name = names.data();
         for (qsizetype i = 1; i < names.size(); ++i) {
-            for (qsizetype k = i; k > 0 && compareNames(names[k], names[k - 1]) < 0; --k)
-                names[k].swap(names[k - 1]);
+            for (qsizetype k = i; k > 0 && compareNames(name[k], name[k - 1]) < 0; --k)
+                name[k].swap(name[k - 1]);
         }
         return;
     }

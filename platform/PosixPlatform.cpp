@@ -168,6 +168,11 @@ int renameCaseOnly(int dirFd, const QByteArray &from, const QByteArray &to)
 PosixPlatform::PosixPlatform(DriveTable drives, QString windowsDirectory)
     : drives_(std::move(drives)), windowsDirectory_(std::move(windowsDirectory))
 {
+    for (const Drive &drive : drives_.drives()) {
+        const char16_t letter = drive.letter.unicode();
+        if (letter >= u'A' && letter <= u'Z')
+            nativeMountPoints_[std::size_t(letter - u'A')] = nativeName(drive.mountPoint);
+    }
 }
 
 std::unique_ptr<PosixPlatform> PosixPlatform::forThisMachine()
@@ -180,6 +185,8 @@ PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
 {
     // Folders are looked up by the thousand when a tree is walked: map the path without
     // taking it apart.
+    if (lastMapped_ && lastMapped_->first == path)
+        return lastMapped_->second;
     const std::optional<CheckedDrivePath> checked = checkDrivePath(path);
     if (!checked)
         throw PlatformError(QStringLiteral("Not a drive path: \"") + path + u'"');
@@ -193,13 +200,24 @@ PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
     mapped.readBack += checked->letter;
     mapped.readBack += u':';
     mapped.readBack += below.isEmpty() ? QStringView(u"\\") : below;
-    QString native = drive->mountPoint;
-    native.reserve(native.size() + below.size());
-    if (native.endsWith(u'/') && !below.isEmpty())
-        native.chop(1);
-    for (const QChar c : below)
-        native += c == u'\\' ? QChar(u'/') : c;
-    mapped.native = nativeName(native);
+    QByteArrayView mountPoint = nativeMountPoints_[std::size_t(drive->letter.unicode() - u'A')];
+    if (mountPoint.endsWith('/') && !below.isEmpty())
+        mountPoint.chop(1);
+    const bool ascii =
+        std::all_of(below.begin(), below.end(), [](QChar c) { return c.unicode() < 0x80; });
+    QByteArray native;
+    native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()));
+    native.append(mountPoint);
+    if (ascii) {
+        for (const QChar c : below)
+            native.append(c == u'\\' ? '/' : char(c.unicode()));
+    } else {
+        QByteArray tail = below.toUtf8();
+        std::replace(tail.begin(), tail.end(), '\\', '/');
+        native.append(tail);
+    }
+    mapped.native = std::move(native);
+    lastMapped_.emplace(path, mapped);
     return mapped;
 }
 
@@ -251,6 +269,12 @@ FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) c
             fail(QStringLiteral("Cannot read folder"), folder, errno);
         if (filled == 0)
             break;
+        qsizetype entries = 0;
+        for (ssize_t offset = 0; offset < filled; ++entries)
+            offset += reinterpret_cast<const dirent64 *>(direntBuffer_.data() + offset)->d_reclen;
+        if (const qsizetype needed = listing.names.size() + entries;
+            needed > listing.names.capacity())
+            listing.names.reserve(std::max(needed, 2 * listing.names.capacity()));
         for (ssize_t offset = 0; offset < filled;) {
             const auto *entry = reinterpret_cast<const dirent64 *>(direntBuffer_.data() + offset);
             offset += entry->d_reclen;

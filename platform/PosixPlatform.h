@@ -3,7 +3,9 @@
 #include "platform/DriveTable.h"
 #include "platform/Platform.h"
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace brindlewick
@@ -44,9 +46,12 @@ private:
 
     // Throws when path is no drive path or its drive does not exist.
     MappedPath map(const QString &path) const;
+    // A folder is checked and then listed, by the same path: the last mapping serves both.
+    mutable std::optional<std::pair<QString, MappedPath>> lastMapped_;
     FileInFolder openFileFolder(const QString &folder, const QString &name) const;
 
     DriveTable drives_;
+    std::array<QByteArray, 26> nativeMountPoints_; // by drive letter
     QString windowsDirectory_;
     // The folder of the running batch, in drive-path form with its final "\", and its fd.
     mutable QString batchFolder_;
