@@ -21,13 +21,6 @@ QString protectedFolderMessage()
     return u"Brindlewick will not edit known system files!"_s;
 }
 
-QString withFinalSeparator(QString path)
-{
-    if (!path.endsWith(u'\\'))
-        path += u'\\';
-    return path;
-}
-
 } // namespace
 
 void frmMain::DisplayDir(QString Pth, TreeNode *Parent)
@@ -57,8 +50,12 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
     // The click points the folder enumerator at one folder three times over.
     Dir1.setTrustChecked(true);
     const auto distrust = qScopeGuard([this] { Dir1.setTrustChecked(false); });
-    // Node texts never change, so the folder path worked out once serves every step.
-    const QString folder = folderPathOf(Node->FullPath()).value_or(QString());
+    // Node texts never change, so the folder path worked out once serves every step. The
+    // enumerators take it with or without its final "\" alike.
+    TreeNode::PathBuffer fullPath;
+    Node->writeFullPath(fullPath);
+    const QString folder =
+        folderPathOf(QStringView(fullPath.constData(), fullPath.size())).value_or(QString());
     // Every step below is dropped on failure and the next one runs.
     const auto step = [](auto &&action) {
         try {
@@ -95,10 +92,9 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
             step([&] { DisplayDir(folder, Node); });
     }
 
-    const QString shown = withFinalSeparator(folder);
-    step([&] { Dir1.setPath(shown); });
+    step([&] { Dir1.setPath(folder); });
     step([&] { UpdateFolderIcons(); });
-    step([&] { File1.setPath(shown, Dir1); });
+    step([&] { File1.setPath(folder, Dir1); });
     // A drive root reads back just as it was set; it is refilled all the same, so that the
     // list always shows the folder the rename command works in.
     if (!Expanding)

@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QScopeGuard>
-#include <QVarLengthArray>
 #include <stdexcept>
 
 namespace brindlewick
@@ -90,20 +89,18 @@ void TreeNode::setExpanded(bool expanded)
 
 QString TreeNode::FullPath() const
 {
-    QVarLengthArray<const TreeNode *, 32> line;
-    qsizetype length = -1;
-    for (const TreeNode *node = this; node; node = node->parent_) {
-        line.append(node);
-        length += node->text_.size() + 1;
+    PathBuffer path;
+    writeFullPath(path);
+    return QString(path.constData(), path.size());
+}
+
+void TreeNode::writeFullPath(PathBuffer &path) const
+{
+    if (parent_) {
+        parent_->writeFullPath(path);
+        path.append(u'\\');
     }
-    QString path;
-    path.reserve(length);
-    for (auto node = line.crbegin(); node != line.crend(); ++node) {
-        if (node != line.crbegin())
-            path += u'\\';
-        path += (*node)->text_;
-    }
-    return path;
+    path.append(text_.constData(), text_.size());
 }
 
 void TreeNode::setSelected(bool selected)
@@ -164,13 +161,13 @@ TreeNode *NodeTree::makeUnique(TreeNode *parent, const NewNode &node)
     const auto [head, tail] = splitKey(node.key);
     if (contains(head, tail))
         return nullptr;
-    keyHeads_.insert(head);
+    keyHeadHashes_.insert(qHash(head));
     return make(parent, head, tail, node.text, node.image, node.expandedImage);
 }
 
 bool NodeTree::contains(const QString &keyHead, const QString &keyTail) const
 {
-    if (!keyHeads_.contains(keyHead))
+    if (!keyHeadHashes_.contains(qHash(keyHead)))
         return false;
     indexKeys();
     return byKey_.contains(keyHead + keyTail);
@@ -242,8 +239,14 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const QString &keyHead, const 
                                 const QString &image, const QString &expandedImage)
 {
     Q_ASSERT(QSet<QString>(names.begin(), names.end()).size() == names.size());
-    const bool newHead =
-        (keyHead.isEmpty() || keyHead.endsWith(u'\\')) && !keyHeads_.contains(keyHead);
+    if (names.isEmpty())
+        return 0;
+    // Recording the head first tells whether it is new for the price of one look-up.
+    const bool canonicalHead = keyHead.isEmpty() || keyHead.endsWith(u'\\');
+    const qsizetype headsBefore = keyHeadHashes_.size();
+    if (canonicalHead)
+        keyHeadHashes_.insert(qHash(keyHead));
+    const bool newHead = keyHeadHashes_.size() > headsBefore;
     QList<QTreeWidgetItem *> items;
     items.reserve(names.size());
     if (parent && parent->children_.empty())
@@ -255,8 +258,6 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const QString &keyHead, const 
         if (made)
             items.append(made);
     }
-    if (newHead && !items.isEmpty())
-        keyHeads_.insert(keyHead);
     return attach(parent, items);
 }
 

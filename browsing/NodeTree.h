@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 #include <QTreeWidget>
+#include <QVarLengthArray>
 #include <set>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     TreeNode *Parent() const;
     // The texts from the top-level node down to this one, joined by "\".
     QString FullPath() const;
+    using PathBuffer = QVarLengthArray<QChar, 256>;
+    // The same, into a buffer that is mostly on the stack.
+    void writeFullPath(PathBuffer &path) const;
 
     bool Expanded() const { return isExpanded(); }
     // Raises the tree's expand or collapse handler, as the user's expansion does.
@@ -138,8 +142,9 @@ private:
     std::vector<TreeNode *> topLevel_;
     // A folder's subfolders share their keys' head, so a batch adds one head here instead of
     // a key per node. No key with a new head can be taken; the index of whole keys is brought
-    // up to date only when one is looked up.
-    QSet<QString> keyHeads_;
+    // up to date only when one is looked up. Hashes suffice: a head whose hash is known
+    // already is only checked key by key.
+    QSet<size_t> keyHeadHashes_;
     mutable QHash<QString, TreeNode *> byKey_;
     mutable qsizetype keysIndexed_ = 0;
     std::vector<std::pair<QString, std::set<qsizetype>>> watched_;

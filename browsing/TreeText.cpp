@@ -33,9 +33,9 @@ std::optional<QString> folderPathOf(QStringView fullPath)
     return path;
 }
 
-QString protectedFolderName(QStringView winPath)
+QStringView protectedFolderName(QStringView winPath)
 {
-    return winPath.mid(winPath.lastIndexOf(u'\\') + 1).toString();
+    return winPath.mid(winPath.lastIndexOf(u'\\') + 1);
 }
 
 } // namespace brindlewick

@@ -17,7 +17,8 @@ QString driveNodeText(QStringView label, QChar letter);
 // "C:\Music\Jazz", a drive node "C:". Empty when the path holds no drive letter.
 std::optional<QString> folderPathOf(QStringView fullPath);
 
-// The last component of the operating system's folder: the name the tree refuses to open.
-QString protectedFolderName(QStringView winPath);
+// The last component of the operating system's folder, the name the tree refuses to open: a
+// view into winPath.
+QStringView protectedFolderName(QStringView winPath);
 
 } // namespace brindlewick

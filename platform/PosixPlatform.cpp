@@ -206,7 +206,8 @@ PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
     const bool ascii =
         std::all_of(below.begin(), below.end(), [](QChar c) { return c.unicode() < 0x80; });
     QByteArray native;
-    native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()));
+    // One more for the "/" that a check appends.
+    native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()) + 1);
     native.append(mountPoint);
     if (ascii) {
         for (const QChar c : below)

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void nodesByKeyAndIndex();
     void relatives();
     void existingKeyLeavesTheTreeAsItWas();
+    void listedFoldersKeyedByTheirFolder();
     void expandedImageShowsWhileExpanded();
     void expandingFromCodeRaisesTheHandler();
     void manyNodes();
@@ -107,6 +108,39 @@ void NodeTreeTest::existingKeyLeavesTheTreeAsItWas()
     QCOMPARE(tree.node(2)->Text(), u"one"_s);
     QCOMPARE(tree.node(3)->Text(), u"zero"_s);
     QCOMPARE(tree.node(4)->Text(), u"two"_s);
+}
+
+void NodeTreeTest::listedFoldersKeyedByTheirFolder()
+{
+    const ImageList images(*QApplication::style());
+    NodeTree tree(images);
+    TreeNode *c = tree.add(nullptr, {u"root67"_s, u"C"_s, u"fixed"_s, {}});
+    tree.add(c, folder(u"C:\\\\x"_s, u"x"_s));
+    const auto list = [&](TreeNode *parent, const QString &head, const QStringList &names) {
+        return tree.addChildren(parent, head, names, u"folder"_s, u"open"_s);
+    };
+
+    // Keys taken by nodes added one by one count as much as those of earlier listings.
+    QCOMPARE(list(c, u"C:\\\\"_s, {u"a"_s, u"x"_s, u"b\\c"_s}), 2);
+    QCOMPARE(list(c, u"C:\\\\"_s, {u"a"_s, u"b\\c"_s}), 0);
+    TreeNode *a = tree.node(u"C:\\\\a"_s);
+    QVERIFY(a);
+    QCOMPARE(a->Key(), u"C:\\\\a"_s);
+    QCOMPARE(a->Text(), u"a"_s);
+    QCOMPARE(a->Image(), u"folder"_s);
+    QCOMPARE(a->ExpandedImage(), u"open"_s);
+    QCOMPARE(tree.node(u"C:\\\\b\\c"_s)->Text(), u"b\\c"_s);
+    QCOMPARE(c->Children(), 3);
+
+    QCOMPARE(list(a, u"C:\\a\\"_s, {u"p"_s, u"q"_s}), 2);
+    QCOMPARE(tree.node(u"C:\\a\\q"_s)->Parent(), a);
+    QCOMPARE(tree.node(u"C:\\a\\q"_s)->Index(), tree.count());
+    QVERIFY_THROWS_EXCEPTION(std::invalid_argument, tree.add(a, folder(u"C:\\a\\p"_s, u"p"_s)));
+
+    QVERIFY(c->keyStartsWith(u"root"));
+    QVERIFY(!a->keyStartsWith(u"root"));
+    QVERIFY(a->keyStartsWith(u"C:\\\\a"));
+    QVERIFY(!a->keyStartsWith(u"C:\\\\ab"));
 }
 
 void NodeTreeTest::expandedImageShowsWhileExpanded()

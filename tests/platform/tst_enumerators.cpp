@@ -2,6 +2,7 @@
 #include "platform/NameOrder.h"
 #include "support/TestDrives.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void pathsReadBack();
     void unreadableFolderKeepsThePreviousOne();
     void refreshReadsTheFolderAgain();
+    void trustCoversOnlyChecksMadeWhileTrusting();
 };
 
 void EnumeratorsTest::namesInReadingOrder()
@@ -179,6 +181,31 @@ void EnumeratorsTest::refreshReadsTheFolderAgain()
     QCOMPARE(files.ListCount(), 1); // read once, kept until refreshed
     files.Refresh();
     QCOMPARE(files.names(), (QStringList{u"one.txt"_s, u"two.txt"_s}));
+}
+
+void EnumeratorsTest::trustCoversOnlyChecksMadeWhileTrusting()
+{
+    TestDrives drives;
+    QVERIFY(drives.makeFile(u"C:\\gone\\a.txt"_s));
+    QVERIFY(drives.makeFile(u"C:\\here\\b.txt"_s));
+    FolderEnumerator folders(drives.platform(), EntryKind::Folders);
+    FolderEnumerator files(drives.platform(), EntryKind::Files);
+    folders.setPath(u"C:\\gone"_s);
+    QVERIFY(QDir(drives.native(u"C:\\gone"_s)).removeRecursively());
+
+    // A check from before the trust began is made again, and now fails.
+    folders.setTrustChecked(true);
+    QVERIFY_THROWS_EXCEPTION(PlatformError, folders.setPath(u"C:\\gone\\"_s));
+    QVERIFY_THROWS_EXCEPTION(PlatformError, files.setPath(u"C:\\gone\\"_s, folders));
+    QCOMPARE(files.Path(), QString());
+
+    folders.setPath(u"C:\\here"_s);
+    files.setPath(u"C:\\here\\"_s, folders);
+    QCOMPARE(files.Path(), u"C:\\here"_s);
+    QCOMPARE(files.names(), QStringList{u"b.txt"_s});
+    // Another folder than the one checked is checked on its own.
+    QVERIFY_THROWS_EXCEPTION(PlatformError, files.setPath(u"C:\\gone"_s, folders));
+    QCOMPARE(files.Path(), u"C:\\here"_s);
 }
 
 QTEST_GUILESS_MAIN(EnumeratorsTest)
