@@ -21,19 +21,30 @@ std::pair<QString, QString> splitKey(const QString &key)
 
 } // namespace
 
-TreeNode::TreeNode(NodeTree &tree, QString keyHead, QString keyTail, QString text, QString image,
-                   QString expandedImage, qsizetype index)
-    : tree_(tree), keyHead_(std::move(keyHead)), keyTail_(std::move(keyTail)),
-      text_(std::move(text)), image_(std::move(image)), expandedImage_(std::move(expandedImage)),
+TreeNode::TreeNode(NodeTree &tree, qsizetype keyHead, const QString *keyTail, const QString &text,
+                   const QString &image, const QString &expandedImage, qsizetype index)
+    : tree_(tree), keyHead_(keyHead), keyTail_(keyTail ? *keyTail : QString()),
+      keyTailIsText_(!keyTail), text_(text), image_(image), expandedImage_(expandedImage),
       index_(index)
 {
 }
 
+QString TreeNode::Key() const
+{
+    return keyHead() + keyTail();
+}
+
+const QString &TreeNode::keyHead() const
+{
+    return tree_.keyHeads_[std::size_t(keyHead_)];
+}
+
 bool TreeNode::keyStartsWith(QStringView prefix) const
 {
-    if (keyHead_.size() >= prefix.size())
-        return keyHead_.startsWith(prefix);
-    return prefix.startsWith(keyHead_) && keyTail_.startsWith(prefix.sliced(keyHead_.size()));
+    const QString &head = keyHead();
+    if (head.size() >= prefix.size())
+        return head.startsWith(prefix);
+    return prefix.startsWith(head) && keyTail().startsWith(prefix.sliced(head.size()));
 }
 
 QVariant TreeNode::data(int column, int role) const
@@ -145,7 +156,14 @@ NodeTree::~NodeTree()
     }
 }
 
-TreeNode *NodeTree::make(TreeNode *parent, const QString &keyHead, const QString &keyTail,
+qsizetype NodeTree::keyHeadIndex(const QString &keyHead)
+{
+    if (keyHeads_.empty() || keyHeads_.back() != keyHead)
+        keyHeads_.push_back(keyHead);
+    return qsizetype(keyHeads_.size()) - 1;
+}
+
+TreeNode *NodeTree::make(TreeNode *parent, qsizetype keyHead, const QString *keyTail,
                          const QString &text, const QString &image, const QString &expandedImage)
 {
     auto *made = new TreeNode(*this, keyHead, keyTail, text, image, expandedImage, count() + 1);
@@ -162,7 +180,8 @@ TreeNode *NodeTree::makeUnique(TreeNode *parent, const NewNode &node)
     if (contains(head, tail))
         return nullptr;
     keyHeadHashes_.insert(qHash(head));
-    return make(parent, head, tail, node.text, node.image, node.expandedImage);
+    const QString *keyTail = tail == node.text ? nullptr : &tail;
+    return make(parent, keyHeadIndex(head), keyTail, node.text, node.image, node.expandedImage);
 }
 
 bool NodeTree::contains(const QString &keyHead, const QString &keyTail) const
@@ -251,9 +270,10 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const QString &keyHead, const 
     items.reserve(names.size());
     if (parent && parent->children_.empty())
         parent->children_.reserve(std::size_t(names.size()));
+    const qsizetype head = newHead ? keyHeadIndex(keyHead) : -1;
     for (const QString &name : names) {
         TreeNode *made = newHead && !name.contains(u'\\')
-                             ? make(parent, keyHead, name, name, image, expandedImage)
+                             ? make(parent, head, nullptr, name, image, expandedImage)
                              : makeUnique(parent, {keyHead + name, name, image, expandedImage});
         if (made)
             items.append(made);

@@ -22,7 +22,7 @@ class NodeTree;
 class TreeNode final : public QTreeWidgetItem
 {
 public:
-    QString Key() const { return keyHead_ + keyTail_; }
+    QString Key() const;
     bool keyStartsWith(QStringView prefix) const;
     QString Text() const { return text_; }
     qsizetype Index() const { return index_; }
@@ -54,13 +54,18 @@ public:
 
 private:
     friend class NodeTree;
-    TreeNode(NodeTree &tree, QString keyHead, QString keyTail, QString text, QString image,
-             QString expandedImage, qsizetype index);
+    // keyTail is null when it is the text.
+    TreeNode(NodeTree &tree, qsizetype keyHead, const QString *keyTail, const QString &text,
+             const QString &image, const QString &expandedImage, qsizetype index);
+    const QString &keyHead() const;
+    const QString &keyTail() const { return keyTailIsText_ ? text_ : keyTail_; }
 
     NodeTree &tree_;
-    // The key up to its last "\", shared by the nodes of one folder, and the rest.
-    QString keyHead_;
+    // The key is split after its last "\": the head is shared by the nodes of one folder and
+    // kept by the tree; the rest is mostly the node's text.
+    qsizetype keyHead_;
     QString keyTail_;
+    bool keyTailIsText_;
     QString text_;
     QString image_;
     QString expandedImage_;
@@ -122,8 +127,9 @@ protected:
 private:
     friend class TreeNode;
     static TreeNode *nodeOf(QTreeWidgetItem *item) { return static_cast<TreeNode *>(item); }
-    TreeNode *make(TreeNode *parent, const QString &keyHead, const QString &keyTail,
-                   const QString &text, const QString &image, const QString &expandedImage);
+    qsizetype keyHeadIndex(const QString &keyHead);
+    TreeNode *make(TreeNode *parent, qsizetype keyHead, const QString *keyTail, const QString &text,
+                   const QString &image, const QString &expandedImage);
     // Puts new children into the widget when their parent shows its children already.
     qsizetype attach(TreeNode *parent, const QList<QTreeWidgetItem *> &items);
     // Makes the node unless its key is taken; null then.
@@ -145,6 +151,7 @@ private:
     // up to date only when one is looked up. Hashes suffice: a head whose hash is known
     // already is only checked key by key.
     QSet<size_t> keyHeadHashes_;
+    std::vector<QString> keyHeads_;
     mutable QHash<QString, TreeNode *> byKey_;
     mutable qsizetype keysIndexed_ = 0;
     std::vector<std::pair<QString, std::set<qsizetype>>> watched_;

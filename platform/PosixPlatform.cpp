@@ -181,7 +181,7 @@ std::unique_ptr<PosixPlatform> PosixPlatform::forThisMachine()
                                            QStringLiteral("C:\\usr"));
 }
 
-PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
+const PosixPlatform::MappedPath &PosixPlatform::map(const QString &path) const
 {
     // Folders are looked up by the thousand when a tree is walked: map the path without
     // taking it apart.
@@ -206,8 +206,7 @@ PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
     const bool ascii =
         std::all_of(below.begin(), below.end(), [](QChar c) { return c.unicode() < 0x80; });
     QByteArray native;
-    // One more for the "/" that a check appends.
-    native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()) + 1);
+    native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()));
     native.append(mountPoint);
     if (ascii) {
         for (const QChar c : below)
@@ -218,8 +217,10 @@ PosixPlatform::MappedPath PosixPlatform::map(const QString &path) const
         native.append(tail);
     }
     mapped.native = std::move(native);
-    lastMapped_.emplace(path, mapped);
-    return mapped;
+    // Made before the old mapping goes, in case path is a part of it.
+    std::pair<QString, MappedPath> latest(path, std::move(mapped));
+    lastMapped_ = std::move(latest);
+    return lastMapped_->second;
 }
 
 DriveType PosixPlatform::driveType(const QString &root) const
@@ -252,7 +253,7 @@ QString PosixPlatform::windowsDirectory() const
 
 FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) const
 {
-    const MappedPath path = map(folder);
+    const MappedPath &path = map(folder);
     const int dirFd = ::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd < 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
@@ -306,10 +307,12 @@ PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &folder,
 
 QString PosixPlatform::checkFolder(const QString &folder) const
 {
-    MappedPath path = map(folder);
+    const MappedPath &path = map(folder);
     // The final "/" lets only a folder pass; reading and entering it is what listing needs.
-    path.native += '/';
-    if (::faccessat(AT_FDCWD, path.native.constData(), R_OK | X_OK, AT_EACCESS) != 0)
+    QVarLengthArray<char, 512> native(path.native.constData(),
+                                      path.native.constData() + path.native.size());
+    native.append("/", 2);
+    if (::faccessat(AT_FDCWD, native.constData(), R_OK | X_OK, AT_EACCESS) != 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
     return path.readBack;
 }
@@ -382,7 +385,7 @@ std::unique_ptr<FolderBatch> PosixPlatform::beginBatch(const QString &folder) co
     if (batchFd_ >= 0)
         return std::make_unique<FolderBatch>(); // works without: each file opens its folder
     try {
-        const MappedPath path = map(folder);
+        const MappedPath &path = map(folder);
         const int dirFd = ::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (dirFd < 0)
             return std::make_unique<FolderBatch>();

@@ -44,8 +44,9 @@ private:
         QByteArray native; // where it is on this machine
     };
 
-    // Throws when path is no drive path or its drive does not exist.
-    MappedPath map(const QString &path) const;
+    // Throws when path is no drive path or its drive does not exist. The answer holds until
+    // the next call.
+    const MappedPath &map(const QString &path) const;
     // A folder is checked and then listed, by the same path: the last mapping serves both.
     mutable std::optional<std::pair<QString, MappedPath>> lastMapped_;
     FileInFolder openFileFolder(const QString &folder, const QString &name) const;
