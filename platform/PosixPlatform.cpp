@@ -271,12 +271,6 @@ FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) c
             fail(QStringLiteral("Cannot read folder"), folder, errno);
         if (filled == 0)
             break;
-        qsizetype entries = 0;
-        for (ssize_t offset = 0; offset < filled; ++entries)
-            offset += reinterpret_cast<const dirent64 *>(direntBuffer_.data() + offset)->d_reclen;
-        if (const qsizetype needed = listing.names.size() + entries;
-            needed > listing.names.capacity())
-            listing.names.reserve(std::max(needed, 2 * listing.names.capacity()));
         for (ssize_t offset = 0; offset < filled;) {
             const auto *entry = reinterpret_cast<const dirent64 *>(direntBuffer_.data() + offset);
             offset += entry->d_reclen;
