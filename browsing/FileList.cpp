@@ -1,5 +1,4 @@
 // Filling the file list from the file enumerator's folder.
-#include "platform/Platform.h"
 #include "renaming/FileNames.h"
 #include "window/Dialogs.h"
 #include "window/ProgressMeter.h"
@@ -24,17 +23,20 @@ void frmMain::DisplayFiles()
     {
         QStringList shown;
         shown.reserve(fileCount);
-        // The list takes its items in one batch; a failure part-way keeps those found so far.
-        const auto fill = qScopeGuard([&] { lsList->setItems(std::move(shown)); });
+        // The list takes its items in one batch; a failure part-way keeps those found so far,
+        // and the bar shows how far the fill came.
+        const auto fill = qScopeGuard([&] {
+            lsList->setItems(std::move(shown));
+            pbStatus->showValue();
+        });
         FileSystemObject &fso = fileSystem();
-        const std::unique_ptr<FolderBatch> batch = platform_.beginBatch(curPath);
+        const OpenFolder folder = File1.folder();
         const QStringList &names = File1.names();
         for (qsizetype i = 0; i < fileCount; ++i) {
             const QString &name = names.at(i);
-            if (fso.FileExists(curPath, name)) {
-                curFile = fso.GetFile(curPath, name);
-                if (ExtCheck(QStringView(name).right(3)) &&
-                    !equalsLowerCased(curFile->Name(), u"autoexec.bat"))
+            if (fso.FileExists(folder, name)) {
+                curFile = fso.GetFile(folder, name);
+                if (isListedFileName(curFile->Name()))
                     shown.append(name);
             }
             pbStatus->setValue(int(i + 1));

@@ -7,6 +7,7 @@
 #include "window/frmMain.h"
 
 #include <QScopeGuard>
+#include <optional>
 
 namespace brindlewick
 {
@@ -26,20 +27,37 @@ QString protectedFolderMessage()
 void frmMain::DisplayDir(QString Pth, TreeNode *Parent)
 {
     Pth += u'\\';
+    OpenFolder folder;
     try {
-        Dir1.setPath(Pth);
+        folder = platform_.openFolder(Pth);
     } catch (const std::exception &) {
         // The enumerator still stands on another folder, whose subfolders are not this one's.
         return;
     }
+    DisplayDir(folder, Parent);
+}
+
+void frmMain::DisplayDir(const OpenFolder &folder, TreeNode *Parent)
+{
+    Dir1.setFolder(folder);
     List1 = Dir1.names();
-    // The keys begin with the read-back path and "\", which Pth mostly is already.
-    const QString readBack = Dir1.Path();
-    const bool sameHead = Pth.size() == readBack.size() + 1 && Pth.startsWith(readBack);
-    const QString keyHead = sameHead ? Pth : readBack + u'\\';
     if (Parent)
-        DirTree->addChildren(Parent, keyHead, List1, u"folder"_s, u"open"_s);
+        DirTree->addChildren(Parent, Dir1.Path() + u'\\', List1, u"folder"_s, u"open"_s,
+                             Dir1.leadingBack());
     List1.clear();
+}
+
+bool frmMain::liesInSystemFolder(const TreeNode &node) const
+{
+    TreeNode::PathBuffer fullPath;
+    node.writeFullPath(fullPath);
+    const std::optional<QString> folder =
+        folderPathOf(QStringView(fullPath.constData(), fullPath.size()));
+    try {
+        return folder && platform_.isInSystemFolder(*platform_.openFolder(*folder));
+    } catch (const std::exception &) {
+        return false; // what cannot be opened cannot be shown either
+    }
 }
 
 void frmMain::DirTree_NodeClick(TreeNode *Node)
@@ -47,9 +65,6 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
     if (!Node)
         return;
     const bool driveNode = Node->keyStartsWith(u"root");
-    // The click points the folder enumerator at one folder three times over.
-    Dir1.setTrustChecked(true);
-    const auto distrust = qScopeGuard([this] { Dir1.setTrustChecked(false); });
     // Node texts never change, so the folder path worked out once serves every step. The
     // enumerators take it with or without its final "\" alike.
     TreeNode::PathBuffer fullPath;
@@ -64,37 +79,47 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
         }
     };
 
+    // The folder is opened once, and every step acts on what was opened. Where it cannot be
+    // opened, the enumerators stay on the folder they had.
+    OpenFolder opened;
+    step([&] { opened = platform_.openFolder(folder); });
+
     bool loaded = false;
     if (driveNode) {
-        if (Node->Children() > 0) {
+        if (Node->Children() > 0)
             loaded = true;
-        } else {
-            const QString text = Node->Text();
-            step([&] { DisplayDir(text.mid(text.size() - 3, 2), Node); });
-        }
+        else if (opened)
+            step([&] { DisplayDir(opened, Node); });
     }
 
     if (!loaded) {
-        step([&] { Dir1.setPath(folder); });
+        if (opened)
+            Dir1.setFolder(opened);
 
         TreeNode *selected = DirTree->SelectedItem();
         const bool isWindowsFolder = WinPath == Dir1.Path();
         const bool isWindowsName = selected && protectedFolderName(WinPath) == selected->Text();
-        if (isWindowsFolder && isWindowsName) {
-            dialogs_.MsgBox(protectedFolderMessage(), Critical, u"Error"_s);
-            if (TreeNode *parent = selected->Parent())
-                DirTree->setSelectedItem(parent);
+        // Reached through a link or a mount, the system's folder is refused all the same. The
+        // look-ahead of an expansion only reads the names of subfolders, which is harmless.
+        const bool inSystemFolder = !Expanding && opened && platform_.isInSystemFolder(*opened);
+        if ((isWindowsFolder && isWindowsName) || inSystemFolder) {
+            MsgBox(protectedFolderMessage(), Critical, u"Error"_s);
+            if (selected && selected->Parent())
+                DirTree->setSelectedItem(selected->Parent());
             step([&] { UpdateFolderIcons(); });
             return;
         }
 
-        if (Node->Children() == 0)
-            step([&] { DisplayDir(folder, Node); });
+        // A link back to a folder above would hold that folder again, and so on without end.
+        if (Node->Children() == 0 && !Node->leadsBack() && opened)
+            step([&] { DisplayDir(opened, Node); });
     }
 
-    step([&] { Dir1.setPath(folder); });
+    if (opened)
+        Dir1.setFolder(opened);
     step([&] { UpdateFolderIcons(); });
-    step([&] { File1.setPath(folder, Dir1); });
+    if (opened)
+        File1.setFolder(opened);
     // A drive root reads back just as it was set; it is refilled all the same, so that the
     // list always shows the folder the rename command works in.
     if (!Expanding)
@@ -126,8 +151,9 @@ void frmMain::DirTree_Expand(TreeNode *Node)
     DirTree->setSelectedItem(Node);
 
     TreeNode *selected = DirTree->SelectedItem();
-    if (selected && protectedFolderName(WinPath) == selected->Text()) {
-        dialogs_.MsgBox(protectedFolderMessage(), Critical, u"Error"_s);
+    if (selected &&
+        (protectedFolderName(WinPath) == selected->Text() || liesInSystemFolder(*selected))) {
+        MsgBox(protectedFolderMessage(), Critical, u"Error"_s);
         DirTree->collapseQuietly(selected);
         if (TreeNode *parent =
                 DirTree->SelectedItem() ? DirTree->SelectedItem()->Parent() : nullptr)

@@ -255,7 +255,8 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const std::vector<NewNode> &no
 }
 
 qsizetype NodeTree::addChildren(TreeNode *parent, const QString &keyHead, const QStringList &names,
-                                const QString &image, const QString &expandedImage)
+                                const QString &image, const QString &expandedImage,
+                                const QStringList &leadingBack)
 {
     Q_ASSERT(QSet<QString>(names.begin(), names.end()).size() == names.size());
     if (names.isEmpty())
@@ -275,8 +276,10 @@ qsizetype NodeTree::addChildren(TreeNode *parent, const QString &keyHead, const 
         TreeNode *made = newHead && !name.contains(u'\\')
                              ? make(parent, head, nullptr, name, image, expandedImage)
                              : makeUnique(parent, {keyHead + name, name, image, expandedImage});
-        if (made)
+        if (made) {
+            made->leadsBack_ = !leadingBack.isEmpty() && leadingBack.contains(name);
             items.append(made);
+        }
     }
     return attach(parent, items);
 }
@@ -381,6 +384,20 @@ void NodeTree::collapseQuietly(TreeNode *node)
 void NodeTree::keyPressEvent(QKeyEvent *event)
 {
     QTreeWidgetItem *before = currentItem();
+    const Qt::Key intoChildren = isRightToLeft() ? Qt::Key_Left : Qt::Key_Right;
+    const int key = event->key();
+    if (before && (key == Qt::Key_Asterisk || key == Qt::Key_Plus || key == intoChildren)) {
+        TreeNode *node = nodeOf(before);
+        if (!node->Expanded() && node->Children() > 0) {
+            node->setExpanded(true);
+            event->accept();
+            return;
+        }
+        if (key != intoChildren) { // already open, or nothing to open
+            event->accept();
+            return;
+        }
+    }
     QTreeWidget::keyPressEvent(event);
     QTreeWidgetItem *after = currentItem();
     if (after && after != before)

@@ -44,6 +44,9 @@ public:
     // The same, into a buffer that is mostly on the stack.
     void writeFullPath(PathBuffer &path) const;
 
+    // A link back to its own folder or to one above: it never gets subfolders of its own.
+    bool leadsBack() const { return leadsBack_; }
+
     bool Expanded() const { return isExpanded(); }
     // Raises the tree's expand or collapse handler, as the user's expansion does.
     void setExpanded(bool expanded);
@@ -74,6 +77,7 @@ private:
     std::vector<TreeNode *> children_;
     bool inWidget_ = false;
     bool childrenInWidget_ = false;
+    bool leadsBack_ = false;
 };
 
 // The folder tree: Qt's tree widget with nodes found by key and by index in constant time.
@@ -98,9 +102,11 @@ public:
     // is left out; returns how many were added.
     qsizetype addChildren(TreeNode *parent, const std::vector<NewNode> &nodes);
     // The subfolders of one folder, each keyed keyHead followed by its name and showing its
-    // name. The names are distinct, as one folder's listing gives them.
+    // name. The names are distinct, as one folder's listing gives them; those also in
+    // leadingBack are marked as leading back.
     qsizetype addChildren(TreeNode *parent, const QString &keyHead, const QStringList &names,
-                          const QString &image, const QString &expandedImage);
+                          const QString &image, const QString &expandedImage,
+                          const QStringList &leadingBack = {});
 
     qsizetype count() const { return qsizetype(nodes_.size()); }
     TreeNode *node(qsizetype index) const;
@@ -122,6 +128,9 @@ Q_SIGNALS:
     void nodeCollapsed(brindlewick::TreeNode *node);
 
 protected:
+    // Keys that expand go the way a click on the expander goes: one level, through the
+    // program's handler, which has the last word on the selection. Qt's "*" would expand
+    // everything below, which through links back to a folder above never ends.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

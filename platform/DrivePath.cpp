@@ -34,10 +34,15 @@ bool isRepresentableName(QStringView name)
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
     for (const QChar c : name) {
-        if (c == u'\\' || c == u'/' || c.unicode() == 0)
+        if (c == u'\\' || c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7f)
             return false;
     }
     return true;
+}
+
+bool isShownEntryName(QStringView name)
+{
+    return !name.startsWith(u'.') && isRepresentableName(name);
 }
 
 std::optional<CheckedDrivePath> checkDrivePath(QStringView path)

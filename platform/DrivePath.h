@@ -31,7 +31,13 @@ std::optional<CheckedDrivePath> checkDrivePath(QStringView path);
 // point elsewhere than it reads: a missing letter, empty names, "." and "..", "/" or NUL.
 std::optional<DrivePath> parseDrivePath(QStringView path);
 
-// True when name can stand as one entry of a drive-letter path.
+// True when name can stand as one entry of a drive-letter path and be shown exactly as it is:
+// never empty, "." or "..", and without "\", "/" or control characters (U+0000 to U+001F,
+// U+007F), which could make it read as something else.
 bool isRepresentableName(QStringView name);
+
+// True when a folder listing shows an entry of this name: one that can be represented, and
+// not hidden by the convention of a leading dot.
+bool isShownEntryName(QStringView name);
 
 } // namespace brindlewick

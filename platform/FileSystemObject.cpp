@@ -14,44 +14,49 @@ std::pair<QString, QString> splitPath(const QString &path)
 
 } // namespace
 
-FileObject::FileObject(const Platform &platform, QString folder, QString name)
+FileObject::FileObject(const Platform &platform, OpenFolder folder, QString name)
     : platform_(&platform), folder_(std::move(folder)), name_(std::move(name))
 {
 }
 
 void FileObject::setName(const QString &newName)
 {
-    platform_->renameFile(folder_, name_, newName);
+    platform_->renameFile(*folder_, name_, newName);
     name_ = newName;
 }
 
-bool FileSystemObject::FileExists(const QString &path) const
+bool FileSystemObject::FileExists(const QString &path)
 {
     const auto [folder, name] = splitPath(path);
-    return FileExists(folder, name);
+    try {
+        return FileExists(platform_.openFolder(folder), name);
+    } catch (const PlatformError &) {
+        return false;
+    }
 }
 
-FileObject FileSystemObject::GetFile(const QString &path) const
+FileObject FileSystemObject::GetFile(const QString &path)
 {
     const auto [folder, name] = splitPath(path);
-    return GetFile(folder, name);
+    return GetFile(platform_.openFolder(folder), name);
 }
 
-bool FileSystemObject::FileExists(const QString &folder, const QString &name) const
+bool FileSystemObject::FileExists(const OpenFolder &folder, const QString &name)
 {
-    const bool found = platform_.isFile(folder, name);
-    foundFolder_ = found ? folder : QString();
+    const bool found = platform_.isFile(*folder, name);
+    foundIn_ = found ? folder : nullptr;
     foundName_ = found ? name : QString();
     return found;
 }
 
-FileObject FileSystemObject::GetFile(const QString &folder, const QString &name) const
+FileObject FileSystemObject::GetFile(const OpenFolder &folder, const QString &name)
 {
-    const bool foundJustNow = !foundName_.isEmpty() && name == foundName_ && folder == foundFolder_;
-    foundFolder_.clear();
+    const bool foundJustNow = foundIn_ == folder && name == foundName_;
+    foundIn_.reset();
     foundName_.clear();
-    if (!foundJustNow && !platform_.isFile(folder, name))
-        throw PlatformError(QStringLiteral("No file \"") + folder + name + u'"');
+    if (!foundJustNow && !platform_.isFile(*folder, name))
+        throw PlatformError(QStringLiteral("No file \"") + name + QStringLiteral("\" in \"") +
+                            folder->path() + u'"');
     return FileObject(platform_, folder, name);
 }
 

@@ -5,11 +5,11 @@
 namespace brindlewick
 {
 
-// One file: its folder (a drive path with its final "\") and its name there.
+// One file: its open folder and its name there.
 class FileObject
 {
 public:
-    FileObject(const Platform &platform, QString folder, QString name);
+    FileObject(const Platform &platform, OpenFolder folder, QString name);
 
     // Its name without folder, as stored.
     QString Name() const { return name_; }
@@ -18,7 +18,7 @@ public:
 
 private:
     const Platform *platform_;
-    QString folder_;
+    OpenFolder folder_;
     QString name_;
 };
 
@@ -27,21 +27,22 @@ class FileSystemObject
 public:
     explicit FileSystemObject(const Platform &platform) : platform_(platform) {}
 
-    bool FileExists(const QString &path) const;
+    // By full path: the folder is opened for the one question.
+    bool FileExists(const QString &path);
     // Throws when there is no file at path.
-    FileObject GetFile(const QString &path) const;
+    FileObject GetFile(const QString &path);
 
-    // The same, for the file name in folder (with its final "\"): a large folder's files
-    // are asked for without building each one's path.
-    bool FileExists(const QString &folder, const QString &name) const;
-    FileObject GetFile(const QString &folder, const QString &name) const;
+    // The same, for the file name in an open folder: a listed folder's files are asked for
+    // where they were listed, whatever has become of the folder's path since.
+    bool FileExists(const OpenFolder &folder, const QString &name);
+    FileObject GetFile(const OpenFolder &folder, const QString &name);
 
 private:
     const Platform &platform_;
     // The file FileExists found last, which GetFile takes without asking again: filling a
     // large list asks both questions of each file in a row.
-    mutable QString foundFolder_;
-    mutable QString foundName_;
+    OpenFolder foundIn_;
+    QString foundName_;
 };
 
 } // namespace brindlewick

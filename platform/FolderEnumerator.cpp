@@ -8,55 +8,31 @@ FolderEnumerator::FolderEnumerator(const Platform &platform, EntryKind kind)
 {
 }
 
-bool FolderEnumerator::trusts(const QString &folder) const
-{
-    if (!trustChecked_ || !checkedWhileTrusted_)
-        return false;
-    QStringView same(folder);
-    while (same.size() > 3 && same.endsWith(u'\\'))
-        same.chop(1);
-    return same == path_ || (same.size() == 2 && path_.size() == 3 && path_.startsWith(same));
-}
-
 void FolderEnumerator::setPath(const QString &folder)
 {
-    if (!trusts(folder)) {
-        path_ = platform_.checkFolder(folder);
-        checkedWhileTrusted_ = trustChecked_;
-    }
-    names_.reset();
+    setFolder(platform_.openFolder(folder));
 }
 
-void FolderEnumerator::setPath(const QString &folder, const FolderEnumerator &checker)
+void FolderEnumerator::setFolder(OpenFolder folder)
 {
-    if (!checker.trusts(folder))
-        return setPath(folder);
-    path_ = checker.path_;
-    names_.reset();
+    folder_ = std::move(folder);
+    listing_.reset();
 }
 
-const QStringList &FolderEnumerator::names() const
+const FolderListing &FolderEnumerator::listing()
 {
-    if (!names_) {
-        if (path_.isEmpty())
-            names_.emplace();
-        else
-            names_ = platform_.listFolder(path_, kind_).names;
-    }
-    return *names_;
+    if (!listing_)
+        listing_ = folder_ ? platform_.listFolder(*folder_, kind_) : FolderListing();
+    return *listing_;
 }
 
-QString FolderEnumerator::List(qsizetype index) const
+QString FolderEnumerator::List(qsizetype index)
 {
     const QString &name = names().at(index);
     if (kind_ == EntryKind::Files)
         return name;
-    return path_.endsWith(u'\\') ? path_ + name : path_ + u'\\' + name;
-}
-
-void FolderEnumerator::Refresh()
-{
-    names_.reset();
+    const QString path = Path();
+    return path.endsWith(u'\\') ? path + name : path + u'\\' + name;
 }
 
 } // namespace brindlewick

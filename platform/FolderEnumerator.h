@@ -7,49 +7,43 @@
 namespace brindlewick
 {
 
-// Lists the files or the subfolders of one folder, in name order. Pointing it at a folder
-// that cannot be read fails and leaves it where it was.
+// Lists the files or the subfolders of one open folder, in name order. Pointing it at a
+// folder that cannot be opened fails and leaves it where it was.
 class FolderEnumerator
 {
 public:
     FolderEnumerator(const Platform &platform, EntryKind kind);
 
     // "C:\" at a drive root, otherwise the folder without a final "\"; empty until set.
-    QString Path() const { return path_; }
+    QString Path() const { return folder_ ? folder_->path() : QString(); }
+    // Opens the folder. Throws when it cannot be opened.
     void setPath(const QString &folder);
-    // The same, taking checker's word for the folder when it may: see setTrustChecked.
-    void setPath(const QString &folder, const FolderEnumerator &checker);
+    // Takes a folder opened already, which others may hold as well.
+    void setFolder(OpenFolder folder);
+    // The folder it lists; null until set.
+    const OpenFolder &folder() const { return folder_; }
 
     // Before the first entry, as right after a change of folder.
     int ListIndex() const { return -1; }
     // The listing is read when first asked for, so that pointing the enumerator at a folder
     // costs no more than opening it. Throws when the folder cannot be read then.
-    qsizetype ListCount() const { return names().size(); }
+    qsizetype ListCount() { return names().size(); }
     // A file enumerator gives names; a folder enumerator gives each subfolder's full path.
-    QString List(qsizetype index) const;
-    const QStringList &names() const;
+    QString List(qsizetype index);
+    const QStringList &names() { return listing().names; }
+    // Of the subfolders, those that lead back to the folder or above it.
+    const QStringList &leadingBack() { return listing().leadingBack; }
 
-    // Reads the current folder again.
-    void Refresh();
-
-    // While true, pointing the enumerator again at a folder it has checked since keeps that
-    // check instead of opening the folder once more. For one handler's repeated steps on one
-    // folder, with nothing in between that could change the disk.
-    void setTrustChecked(bool trust)
-    {
-        trustChecked_ = trust;
-        checkedWhileTrusted_ = false;
-    }
+    // Reads the folder again.
+    void Refresh() { listing_.reset(); }
 
 private:
+    const FolderListing &listing();
+
     const Platform &platform_;
     EntryKind kind_;
-    QString path_;
-    mutable std::optional<QStringList> names_;
-    bool trustChecked_ = false;
-    bool checkedWhileTrusted_ = false;
-
-    bool trusts(const QString &folder) const;
+    OpenFolder folder_;
+    std::optional<FolderListing> listing_;
 };
 
 } // namespace brindlewick

@@ -70,7 +70,7 @@ std::optional<DriveType> classifyMount(const MountEntry &mount)
     return std::nullopt;
 }
 
-DriveTable assignDriveLetters(std::vector<MountEntry> mounts)
+DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &systemFolder)
 {
     std::vector<Drive> drives;
     std::set<quint64> letteredFileSystems;
@@ -91,6 +91,9 @@ DriveTable assignDriveLetters(std::vector<MountEntry> mounts)
         if (next > u'Z')
             break;
         if (mount.mountPoint == u"/" || letteredFileSystems.count(mount.fileSystemId))
+            continue;
+        if (!systemFolder.isEmpty() && systemFolder != u"/" &&
+            isUnderFolder(mount.mountPoint, systemFolder))
             continue;
         const std::optional<DriveType> type = classifyMount(mount);
         if (!type)

@@ -24,8 +24,10 @@ struct MountEntry {
 std::optional<DriveType> classifyMount(const MountEntry &mount);
 
 // Gives "/" the letter C (always fixed) and the other drives D to Z in the order of their
-// mount points. A file system that already has a letter gets no second one.
-DriveTable assignDriveLetters(std::vector<MountEntry> mounts);
+// mount points. A file system that already has a letter gets no second one, and one mounted
+// at systemFolder (the operating system's folder, by its real location) or inside it gets
+// none: the tree would offer it as a drive of its own.
+DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &systemFolder = {});
 
 // The mounts of this machine.
 std::vector<MountEntry> readMachineMounts();

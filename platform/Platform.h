@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/FolderHandle.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <optional>
 #include <stdexcept>
 
 namespace brindlewick
@@ -35,18 +36,17 @@ private:
 enum class EntryKind { Files, Folders };
 
 struct FolderListing {
-    QString path;      // the folder as it reads back: "C:\" at a root, "C:\a\b" below it
     QStringList names; // entry names without folder, in name order
+    // Of the subfolders, the links that lead back to the folder itself or to a folder above
+    // it: opening them would never end.
+    QStringList leadingBack;
 };
 
-class FolderBatch
-{
-public:
-    virtual ~FolderBatch() = default;
-};
+using OpenFolder = std::shared_ptr<const FolderHandle>;
 
 // Everything the program knows of drives, folders and files. Paths are drive-letter paths
-// ("C:\", "C:\home\ann"); an implementation maps them onto its own file system.
+// ("C:\", "C:\home\ann"); an implementation maps them onto its own file system. A folder is
+// looked up by its path once, when it is opened; all else acts on the open folder.
 class Platform
 {
 public:
@@ -59,21 +59,24 @@ public:
     // The operating system's own folder, which the tree refuses to open.
     virtual QString windowsDirectory() const = 0;
 
-    // The folder as it reads back, when it can be opened. Throws when it cannot.
-    virtual QString checkFolder(const QString &folder) const = 0;
+    // Opens a folder that can be listed and entered. Throws when it cannot.
+    virtual OpenFolder openFolder(const QString &folder) const = 0;
+    // True while the folder's path still leads to that very folder.
+    virtual bool isAtItsPath(const FolderHandle &folder) const = 0;
+    // True when the folder, every link and mount resolved, is the operating system's folder
+    // or lies inside it.
+    virtual bool isInSystemFolder(const FolderHandle &folder) const = 0;
+
     // The visible files or subfolders of a folder. Throws when it cannot be read.
-    virtual FolderListing listFolder(const QString &folder, EntryKind kind) const = 0;
-    // True when a file (not a folder) named name is in folder. folder is a drive path with its
-    // final "\", as "C:\" or "C:\Photos\".
-    virtual bool isFile(const QString &folder, const QString &name) const = 0;
+    virtual FolderListing listFolder(const FolderHandle &folder, EntryKind kind) const = 0;
+    // True when a file (not a folder) named name is in folder.
+    virtual bool isFile(const FolderHandle &folder, const QString &name) const = 0;
     // Renames the file name of folder inside that folder, never replacing another file.
     // Throws, leaving the file as it was, when the name is taken or invalid.
-    virtual void renameFile(const QString &folder, const QString &name,
+    virtual void renameFile(const FolderHandle &folder, const QString &name,
                             const QString &newName) const = 0;
-
-    // While the returned object lives, files directly in folder are found and renamed
-    // relative to that folder, opened once: for work on many files of one folder.
-    virtual std::unique_ptr<FolderBatch> beginBatch(const QString &folder) const = 0;
+    // Puts the folder's changed entries on disk, so that they outlive a power cut.
+    virtual void flushFolder(const FolderHandle &folder) const = 0;
 };
 
 } // namespace brindlewick

@@ -3,16 +3,18 @@
 #include "platform/MountTable.h"
 #include "platform/NameOrder.h"
 
-#include <QScopeGuard>
+#include <QFileInfo>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace brindlewick
 {
@@ -31,21 +33,18 @@ QString errnoText(int error)
                         errnoText(error));
 }
 
-// File names on this platform are UTF-8, as QFile::encodeName has them; this is its fast way.
-QByteArray nativeName(const QString &name)
+bool isAscii(QStringView text)
 {
-    return name.toUtf8();
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
-// A name as the file system takes it, kept on the stack when it is short plain ASCII.
+// A name as the file system takes it (UTF-8), kept on the stack when it is short plain ASCII.
 class NativeName
 {
 public:
     explicit NativeName(QStringView name)
     {
-        const bool ascii =
-            std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
-        if (ascii) {
+        if (isAscii(name)) {
             bytes_.resize(name.size() + 1);
             for (qsizetype i = 0; i < name.size(); ++i)
                 bytes_[i] = char(name[i].unicode());
@@ -65,131 +64,129 @@ private:
 bool decodeName(const char *bytes, QString &name)
 {
     const QByteArrayView raw(bytes);
-    const bool ascii =
-        std::all_of(raw.begin(), raw.end(), [](char c) { return (unsigned char)c < 0x80; });
-    if (ascii) {
+    if (std::all_of(raw.begin(), raw.end(), [](char c) { return (unsigned char)c < 0x80; })) {
         name = QString::fromLatin1(raw); // the quick way for the common case
-    } else {
-        name = QString::fromUtf8(raw);
-        if (name.contains(QChar::ReplacementCharacter) && name.toUtf8() != raw)
-            return false;
+        return true;
     }
-    return !name.contains(u'\\');
+    name = QString::fromUtf8(raw);
+    return !name.contains(QChar::ReplacementCharacter) || name.toUtf8() == raw;
 }
 
-bool wanted(int dirFd, const char *name, unsigned char type, EntryKind kind)
+FolderIdentity identityOf(const struct stat &status)
 {
-    if (type == DT_UNKNOWN || type == DT_LNK) {
-        struct stat status {
-        };
-        if (::fstatat(dirFd, name, &status, 0) != 0)
-            return false; // a dangling link is neither a file nor a folder
-        type = S_ISREG(status.st_mode) ? DT_REG : (S_ISDIR(status.st_mode) ? DT_DIR : DT_UNKNOWN);
+    return {quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+// An open descriptor, closed when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
     }
-    return kind == EntryKind::Files ? type == DT_REG : type == DT_DIR;
-}
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
 
-#ifdef RENAME_NOREPLACE
-int renameNoReplace(int dirFd, const char *from, const char *to)
-{
-    return ::renameat2(dirFd, from, dirFd, to, RENAME_NOREPLACE);
-}
-#else
-int renameNoReplace(int, const char *, const char *)
-{
-    errno = ENOSYS;
-    return -1;
-}
-#endif
+private:
+    int fd_;
+};
 
-// For file systems without an atomic no-replace rename: a hard link cannot replace either.
-// Where links are not supported, look before renaming, the best such a file system allows.
-int renameWithoutFlag(int dirFd, const char *from, const char *to)
+// The folder of dirFd and every folder above it, each reached by "..", up to the root where
+// ".." is the folder itself. Going up from an open folder sees through the links and bind
+// mounts that led to it. Stops early where a folder above cannot be looked into.
+std::vector<FolderIdentity> foldersUpFrom(int dirFd)
 {
-    if (::linkat(dirFd, from, dirFd, to, 0) == 0)
-        return ::unlinkat(dirFd, from, 0);
-    if (errno == EEXIST)
-        return -1;
+    std::vector<FolderIdentity> chain;
     struct stat status {
     };
-    if (::fstatat(dirFd, to, &status, AT_SYMLINK_NOFOLLOW) == 0) {
-        errno = EEXIST;
-        return -1;
+    if (::fstat(dirFd, &status) != 0)
+        return chain;
+    chain.push_back(identityOf(status));
+    std::optional<Descriptor> current;
+    // Deeper than any real tree; a bound on the walk whatever the kernel reports.
+    for (int depth = 0; depth < 4096; ++depth) {
+        const int at = current ? current->get() : dirFd;
+        current.emplace(::openat(at, "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (current->get() < 0 || ::fstat(current->get(), &status) != 0)
+            break;
+        const FolderIdentity parent = identityOf(status);
+        if (parent == chain.back())
+            break;
+        chain.push_back(parent);
     }
-    if (errno != ENOENT)
-        return -1;
-    return ::renameat(dirFd, from, dirFd, to);
+    return chain;
 }
 
-int renameKeepingOthers(int dirFd, const char *from, const char *to)
+// What a folder entry is. A link counts as what it leads to; a dangling link is neither.
+struct EntryType {
+    bool file = false;
+    bool folder = false;
+    bool link = false;
+    FolderIdentity target;
+};
+
+EntryType typeOf(int dirFd, const char *name, unsigned char type)
 {
-    const int result = renameNoReplace(dirFd, from, to);
-    if (result == 0 || (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP))
+    EntryType result;
+    if (type == DT_REG || type == DT_DIR) {
+        result.file = type == DT_REG;
+        result.folder = type == DT_DIR;
         return result;
-    return renameWithoutFlag(dirFd, from, to);
-}
-
-bool sameFile(int dirFd, const char *a, const char *b)
-{
-    struct stat first {
-    };
-    struct stat second {
-    };
-    return ::fstatat(dirFd, a, &first, AT_SYMLINK_NOFOLLOW) == 0 &&
-           ::fstatat(dirFd, b, &second, AT_SYMLINK_NOFOLLOW) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
-// On a file system that ignores letter case the new name is "taken" by the file itself;
-// going through a free temporary name applies the change of case.
-int renameCaseOnly(int dirFd, const QByteArray &from, const QByteArray &to)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray temporary =
-            ".brindlewick-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
-        if (renameKeepingOthers(dirFd, from.constData(), temporary.constData()) != 0) {
-            if (errno == EEXIST)
-                continue;
-            return -1;
-        }
-        if (renameKeepingOthers(dirFd, temporary.constData(), to.constData()) == 0)
-            return 0;
-        const int error = errno;
-        renameKeepingOthers(dirFd, temporary.constData(), from.constData());
-        errno = error;
-        return -1;
     }
-    errno = EEXIST;
-    return -1;
+    struct stat status {
+    };
+    if (type == DT_UNKNOWN) { // a file system that does not say
+        if (::fstatat(dirFd, name, &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return result;
+        result.link = S_ISLNK(status.st_mode);
+    } else {
+        result.link = type == DT_LNK;
+    }
+    if (result.link) {
+        if (::fstatat(dirFd, name, &status, 0) != 0)
+            return result;
+        result.target = identityOf(status);
+    }
+    result.file = S_ISREG(status.st_mode);
+    result.folder = S_ISDIR(status.st_mode);
+    return result;
 }
 
 } // namespace
 
-PosixPlatform::PosixPlatform(DriveTable drives, QString windowsDirectory)
-    : drives_(std::move(drives)), windowsDirectory_(std::move(windowsDirectory))
+PosixPlatform::PosixPlatform(DriveTable drives, QString windowsDirectory, RenameWay firstRenameWay)
+    : drives_(std::move(drives)), windowsDirectory_(std::move(windowsDirectory)),
+      firstRenameWay_(firstRenameWay)
 {
     for (const Drive &drive : drives_.drives()) {
         const char16_t letter = drive.letter.unicode();
         if (letter >= u'A' && letter <= u'Z')
-            nativeMountPoints_[std::size_t(letter - u'A')] = nativeName(drive.mountPoint);
+            nativeMountPoints_[std::size_t(letter - u'A')] = drive.mountPoint.toUtf8();
     }
 }
 
 std::unique_ptr<PosixPlatform> PosixPlatform::forThisMachine()
 {
-    return std::make_unique<PosixPlatform>(assignDriveLetters(readMachineMounts()),
-                                           QStringLiteral("C:\\usr"));
+    // Mounts are reported by their real location, so the folder is compared in that form.
+    const QString systemFolder = QFileInfo(QStringLiteral("/usr")).canonicalFilePath();
+    return std::make_unique<PosixPlatform>(
+        assignDriveLetters(readMachineMounts(),
+                           systemFolder.isEmpty() ? QStringLiteral("/usr") : systemFolder),
+        QStringLiteral("C:\\usr"));
 }
 
-const PosixPlatform::MappedPath &PosixPlatform::map(const QString &path) const
+PosixPlatform::MappedPath PosixPlatform::map(QStringView path) const
 {
-    // Folders are looked up by the thousand when a tree is walked: map the path without
-    // taking it apart.
-    if (lastMapped_ && lastMapped_->first == path)
-        return lastMapped_->second;
+    // Folders are opened by the thousand when a tree is walked: map the path without taking it
+    // apart.
     const std::optional<CheckedDrivePath> checked = checkDrivePath(path);
     if (!checked)
-        throw PlatformError(QStringLiteral("Not a drive path: \"") + path + u'"');
+        throw PlatformError(QStringLiteral("Not a drive path: \"") + path.toString() + u'"');
     const Drive *drive = drives_.find(checked->letter);
     if (!drive)
         throw PlatformError(QStringLiteral("No drive ") + checked->letter + u':');
@@ -203,24 +200,18 @@ const PosixPlatform::MappedPath &PosixPlatform::map(const QString &path) const
     QByteArrayView mountPoint = nativeMountPoints_[std::size_t(drive->letter.unicode() - u'A')];
     if (mountPoint.endsWith('/') && !below.isEmpty())
         mountPoint.chop(1);
-    const bool ascii =
-        std::all_of(below.begin(), below.end(), [](QChar c) { return c.unicode() < 0x80; });
-    QByteArray native;
-    native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()));
-    native.append(mountPoint);
+    const bool ascii = isAscii(below);
+    mapped.native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()));
+    mapped.native.append(mountPoint);
     if (ascii) {
         for (const QChar c : below)
-            native.append(c == u'\\' ? '/' : char(c.unicode()));
+            mapped.native.append(c == u'\\' ? '/' : char(c.unicode()));
     } else {
         QByteArray tail = below.toUtf8();
         std::replace(tail.begin(), tail.end(), '\\', '/');
-        native.append(tail);
+        mapped.native.append(tail);
     }
-    mapped.native = std::move(native);
-    // Made before the old mapping goes, in case path is a part of it.
-    std::pair<QString, MappedPath> latest(path, std::move(mapped));
-    lastMapped_ = std::move(latest);
-    return lastMapped_->second;
+    return mapped;
 }
 
 DriveType PosixPlatform::driveType(const QString &root) const
@@ -251,144 +242,128 @@ QString PosixPlatform::windowsDirectory() const
     return windowsDirectory_;
 }
 
-FolderListing PosixPlatform::listFolder(const QString &folder, EntryKind kind) const
+OpenFolder PosixPlatform::openFolder(const QString &folder) const
 {
-    const MappedPath &path = map(folder);
-    const int dirFd = ::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
+    const MappedPath path = map(folder);
+    Descriptor dirFd(::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.get() < 0)
         fail(QStringLiteral("Cannot open folder"), folder, errno);
-    const auto closeDir = qScopeGuard([dirFd] { ::close(dirFd); });
+    // Listing needs to read the folder and to look into it.
+    struct stat status {
+    };
+    if (::faccessat(dirFd.get(), ".", R_OK | X_OK, AT_EACCESS) != 0 ||
+        ::fstat(dirFd.get(), &status) != 0)
+        fail(QStringLiteral("Cannot open folder"), folder, errno);
+    return std::make_shared<const FolderHandle>(dirFd.release(), path.readBack, identityOf(status));
+}
 
-    // Read straight into a buffer kept for the purpose: a tree walk lists thousands of small
-    // folders, and a directory stream would allocate its own buffer for each one.
-    if (direntBuffer_.empty())
-        direntBuffer_.resize(64 * 1024);
-    FolderListing listing{path.readBack, {}};
+bool PosixPlatform::isAtItsPath(const FolderHandle &folder) const
+{
+    try {
+        struct stat status {
+        };
+        return ::stat(map(folder.path()).native.constData(), &status) == 0 &&
+               S_ISDIR(status.st_mode) && identityOf(status) == folder.identity();
+    } catch (const PlatformError &) {
+        return false; // its drive is gone
+    }
+}
+
+bool PosixPlatform::isInSystemFolder(const FolderHandle &folder) const
+{
+    struct stat status {
+    };
+    try {
+        if (::stat(map(windowsDirectory_).native.constData(), &status) != 0)
+            return false; // no such folder here: nothing lies inside it
+    } catch (const PlatformError &) {
+        return false;
+    }
+    const std::vector<FolderIdentity> above = foldersUpFrom(folder.descriptor());
+    return std::find(above.begin(), above.end(), identityOf(status)) != above.end();
+}
+
+FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind kind) const
+{
+    const int dirFd = folder.descriptor();
+    // One open folder serves every listing of it, each from the start.
+    if (::lseek(dirFd, 0, SEEK_SET) != 0)
+        fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
+
+    FolderListing listing;
+    // The folder and those above it, read only when a link to a folder turns up.
+    std::optional<std::vector<FolderIdentity>> above;
+    // Read straight into a buffer on the stack: a tree walk lists thousands of small folders,
+    // and a directory stream would allocate its own buffer for each one.
+    alignas(dirent64) char buffer[32 * 1024];
     QString name;
     for (;;) {
-        const ssize_t filled = ::getdents64(dirFd, direntBuffer_.data(), direntBuffer_.size());
+        const ssize_t filled = ::getdents64(dirFd, buffer, sizeof buffer);
         if (filled < 0)
-            fail(QStringLiteral("Cannot read folder"), folder, errno);
+            fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
         if (filled == 0)
             break;
         for (ssize_t offset = 0; offset < filled;) {
-            const auto *entry = reinterpret_cast<const dirent64 *>(direntBuffer_.data() + offset);
+            const auto *entry = reinterpret_cast<const dirent64 *>(buffer + offset);
             offset += entry->d_reclen;
-            // Hidden by convention; also skips "." and "..".
-            if (entry->d_name[0] != '.' && wanted(dirFd, entry->d_name, entry->d_type, kind) &&
-                decodeName(entry->d_name, name))
-                listing.names.append(name);
+            const EntryType type = typeOf(dirFd, entry->d_name, entry->d_type);
+            if (!(kind == EntryKind::Files ? type.file : type.folder) ||
+                !decodeName(entry->d_name, name) || !isShownEntryName(name))
+                continue;
+            listing.names.append(name);
+            if (kind == EntryKind::Folders && type.link) {
+                if (!above)
+                    above = foldersUpFrom(dirFd);
+                if (std::find(above->begin(), above->end(), type.target) != above->end())
+                    listing.leadingBack.append(name);
+            }
         }
     }
     sortNames(listing.names);
     return listing;
 }
 
-// Opens a file's folder, or takes the running batch's when it is that folder. Throws when
-// folder and name name no file or the folder cannot be opened.
-PosixPlatform::FileInFolder PosixPlatform::openFileFolder(const QString &folder,
-                                                          const QString &name) const
+bool PosixPlatform::isFile(const FolderHandle &folder, const QString &name) const
+{
+    struct stat status {
+    };
+    return isRepresentableName(name) &&
+           ::fstatat(folder.descriptor(), NativeName(name).data(), &status, 0) == 0 &&
+           S_ISREG(status.st_mode);
+}
+
+void PosixPlatform::renameFile(const FolderHandle &folder, const QString &name,
+                               const QString &newName) const
 {
     if (!isRepresentableName(name))
         throw PlatformError(QStringLiteral("Not a file name: \"") + name + u'"');
-    if (batchFd_ >= 0 && folder == batchFolder_)
-        return {batchFd_, false};
-    const int dirFd = ::open(map(folder).native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
-        fail(QStringLiteral("Cannot open folder"), folder, errno);
-    return {dirFd, true};
-}
-
-QString PosixPlatform::checkFolder(const QString &folder) const
-{
-    const MappedPath &path = map(folder);
-    // The final "/" lets only a folder pass; reading and entering it is what listing needs.
-    QVarLengthArray<char, 512> native(path.native.constData(),
-                                      path.native.constData() + path.native.size());
-    native.append("/", 2);
-    if (::faccessat(AT_FDCWD, native.constData(), R_OK | X_OK, AT_EACCESS) != 0)
-        fail(QStringLiteral("Cannot open folder"), folder, errno);
-    return path.readBack;
-}
-
-bool PosixPlatform::isFile(const QString &folder, const QString &name) const
-{
-    try {
-        const FileInFolder file = openFileFolder(folder, name);
-        const auto closeDir = qScopeGuard([&file] {
-            if (file.ownsFd)
-                ::close(file.dirFd);
-        });
-        struct stat status {
-        };
-        return ::fstatat(file.dirFd, NativeName(name).data(), &status, 0) == 0 &&
-               S_ISREG(status.st_mode);
-    } catch (const PlatformError &) {
-        return false;
-    }
-}
-
-void PosixPlatform::renameFile(const QString &folder, const QString &name,
-                               const QString &newName) const
-{
     if (!isRepresentableName(newName))
         throw PlatformError(QStringLiteral("Invalid file name \"") + newName + u'"');
     const QByteArray to = newName.toUtf8();
     if (QString::fromUtf8(to) != newName)
         throw PlatformError(QStringLiteral("File name is not valid text: \"") + newName + u'"');
+    const QByteArray from = name.toUtf8();
 
-    const FileInFolder file = openFileFolder(folder, name);
-    const auto closeDir = qScopeGuard([&file] {
-        if (file.ownsFd)
-            ::close(file.dirFd);
-    });
-    const QByteArray from = nativeName(name);
-    if (renameKeepingOthers(file.dirFd, from.constData(), to.constData()) == 0)
-        return;
-    int error = errno;
     const bool caseOnly = newName.compare(name, Qt::CaseInsensitive) == 0;
-    if (error == EEXIST && caseOnly && sameFile(file.dirFd, from.constData(), to.constData())) {
-        if (renameCaseOnly(file.dirFd, from, to) == 0)
-            return;
-        error = errno;
-    }
-    const QString path = folder + name;
+    const int result = caseOnly ? renameLetterCase(folder.descriptor(), from, to, firstRenameWay_)
+                                : renameWithoutReplacing(folder.descriptor(), from.constData(),
+                                                         to.constData(), firstRenameWay_);
+    if (result == 0)
+        return;
+    const int error = errno;
+    const QString path =
+        folder.path().endsWith(u'\\') ? folder.path() + name : folder.path() + u'\\' + name;
     if (error == EEXIST)
         throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
                             newName + QStringLiteral("\" already exists"));
     fail(QStringLiteral("Cannot rename to \"") + newName + QStringLiteral("\":"), path, error);
 }
 
-class PosixPlatform::Batch final : public FolderBatch
+void PosixPlatform::flushFolder(const FolderHandle &folder) const
 {
-public:
-    explicit Batch(const PosixPlatform &platform) : platform_(platform) {}
-    ~Batch() override
-    {
-        ::close(platform_.batchFd_);
-        platform_.batchFd_ = -1;
-        platform_.batchFolder_.clear();
-    }
-
-private:
-    const PosixPlatform &platform_;
-};
-
-std::unique_ptr<FolderBatch> PosixPlatform::beginBatch(const QString &folder) const
-{
-    if (batchFd_ >= 0)
-        return std::make_unique<FolderBatch>(); // works without: each file opens its folder
-    try {
-        const MappedPath &path = map(folder);
-        const int dirFd = ::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dirFd < 0)
-            return std::make_unique<FolderBatch>();
-        batchFd_ = dirFd;
-        batchFolder_ = path.readBack.endsWith(u'\\') ? path.readBack : path.readBack + u'\\';
-        return std::make_unique<Batch>(*this);
-    } catch (const PlatformError &) {
-        return std::make_unique<FolderBatch>();
-    }
+    // EINVAL and EROFS: a file system with nothing to flush, or that cannot.
+    if (::fsync(folder.descriptor()) != 0 && errno != EINVAL && errno != EROFS)
+        fail(QStringLiteral("Cannot flush folder"), folder.path(), errno);
 }
 
 } // namespace brindlewick

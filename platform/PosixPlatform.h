@@ -1,12 +1,11 @@
 #pragma once
 
 #include "platform/DriveTable.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/Platform.h"
 
 #include <array>
 #include <memory>
-#include <optional>
-#include <vector>
 
 namespace brindlewick
 {
@@ -15,8 +14,12 @@ namespace brindlewick
 class PosixPlatform final : public Platform
 {
 public:
-    PosixPlatform(DriveTable drives, QString windowsDirectory);
-    // The drives of this machine: C: is "/", the other disks follow in mount order.
+    // firstRenameWay: the first way of renaming without replacing to try. Every file system
+    // is asked for the best first; a later one stands in for file systems without the others.
+    PosixPlatform(DriveTable drives, QString windowsDirectory,
+                  RenameWay firstRenameWay = RenameWay::NoReplaceFlag);
+    // The drives of this machine: C: is "/", the other disks follow in mount order. The
+    // operating system's folder is C:\usr.
     static std::unique_ptr<PosixPlatform> forThisMachine();
 
     const DriveTable &drives() const { return drives_; }
@@ -24,40 +27,27 @@ public:
     DriveType driveType(const QString &root) const override;
     QString volumeLabel(const QString &drive) const override;
     QString windowsDirectory() const override;
-    QString checkFolder(const QString &folder) const override;
-    FolderListing listFolder(const QString &folder, EntryKind kind) const override;
-    bool isFile(const QString &folder, const QString &name) const override;
-    void renameFile(const QString &folder, const QString &name,
+    OpenFolder openFolder(const QString &folder) const override;
+    bool isAtItsPath(const FolderHandle &folder) const override;
+    bool isInSystemFolder(const FolderHandle &folder) const override;
+    FolderListing listFolder(const FolderHandle &folder, EntryKind kind) const override;
+    bool isFile(const FolderHandle &folder, const QString &name) const override;
+    void renameFile(const FolderHandle &folder, const QString &name,
                     const QString &newName) const override;
-    std::unique_ptr<FolderBatch> beginBatch(const QString &folder) const override;
+    void flushFolder(const FolderHandle &folder) const override;
 
 private:
-    class Batch;
-    // A file's folder, opened, and its name in it.
-    struct FileInFolder {
-        int dirFd;
-        bool ownsFd;
-    };
-
     struct MappedPath {
         QString readBack;  // "C:\" at a root, "C:\a\b" below it
         QByteArray native; // where it is on this machine
     };
-
-    // Throws when path is no drive path or its drive does not exist. The answer holds until
-    // the next call.
-    const MappedPath &map(const QString &path) const;
-    // A folder is checked and then listed, by the same path: the last mapping serves both.
-    mutable std::optional<std::pair<QString, MappedPath>> lastMapped_;
-    FileInFolder openFileFolder(const QString &folder, const QString &name) const;
+    // Throws when path is no drive path or its drive does not exist.
+    MappedPath map(QStringView path) const;
 
     DriveTable drives_;
     std::array<QByteArray, 26> nativeMountPoints_; // by drive letter
     QString windowsDirectory_;
-    // The folder of the running batch, in drive-path form with its final "\", and its fd.
-    mutable QString batchFolder_;
-    mutable int batchFd_ = -1;
-    mutable std::vector<char> direntBuffer_;
+    RenameWay firstRenameWay_;
 };
 
 } // namespace brindlewick

@@ -1,5 +1,7 @@
 #include "renaming/FileNames.h"
 
+#include "platform/DrivePath.h"
+
 #include <algorithm>
 #include <array>
 
@@ -63,6 +65,14 @@ bool ExtCheck(QStringView fileExt)
     }
     return std::find(protectedEndings.begin(), protectedEndings.end(), lower) ==
            protectedEndings.end();
+}
+
+bool isListedFileName(QStringView name)
+{
+    // The ending is judged by the last three characters, not by the extension: "backup-dat" is
+    // a system file's name as much as "backup.dat" is.
+    return isShownEntryName(name) && ExtCheck(name.right(3)) &&
+           !equalsLowerCased(name, u"autoexec.bat");
 }
 
 } // namespace brindlewick

@@ -15,4 +15,8 @@ bool equalsLowerCased(QStringView text, QStringView lower);
 // False when a three-letter ending, in any letter case, is one that system files carry.
 bool ExtCheck(QStringView fileExt);
 
+// The one rule for the names of files: true when the file list shows a file of this name. A
+// rename never makes a name that the list would hide, so that no file vanishes from it.
+bool isListedFileName(QStringView name);
+
 } // namespace brindlewick

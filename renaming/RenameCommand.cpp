@@ -67,14 +67,13 @@ void frmMain::ReplaceText(qsizetype selFiles, int compareMethod)
     const Qt::CaseSensitivity sensitivity =
         compareMethod == 1 ? Qt::CaseInsensitive : Qt::CaseSensitive;
     if (replaceInNames(selNames, Text1->text(), Text2->text(), sensitivity))
-        dialogs_.MsgBox(unchangedNamesNotice(), Information, u"Brindlewick"_s);
+        MsgBox(unchangedNamesNotice(), Information, u"Brindlewick"_s);
     confirmAndRename(selFiles);
 }
 
 void frmMain::confirmAndRename(qsizetype selFiles)
 {
-    if (dialogs_.MsgBox(confirmationPrompt(selNames), YesNo, u"Renaming Files..."_s) ==
-        MsgBoxAnswer::No)
+    if (MsgBox(confirmationPrompt(selNames), YesNo, u"Renaming Files..."_s) == MsgBoxAnswer::No)
         return;
     RenameFiles(selFiles);
 }

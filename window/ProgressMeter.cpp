@@ -21,18 +21,18 @@ ProgressMeter::ProgressMeter(QProgressBar *bar, QObject *parent) : QObject(paren
 void ProgressMeter::setMax(int max)
 {
     max_ = max;
-    show();
+    showValue();
 }
 
 void ProgressMeter::setValue(int value)
 {
     value_ = value;
     if (value == 0 || value == max_ || sinceShown_.hasExpired(repaintIntervalMs))
-        show();
+        showValue();
     Q_EMIT valueSet(value);
 }
 
-void ProgressMeter::show()
+void ProgressMeter::showValue()
 {
     bar_->setRange(0, std::max(max_, 0));
     // QProgressBar repaints at once when its picture changes, so this shows even while no

@@ -22,13 +22,13 @@ public:
     void setMax(int max);
     int Value() const { return value_; }
     void setValue(int value);
+    // Shows the value reached now, between two repaints: before a box opens or when work stops.
+    void showValue();
 
 Q_SIGNALS:
     void valueSet(int value);
 
 private:
-    void show();
-
     QProgressBar *bar_;
     int max_ = 100;
     int value_ = 0;

@@ -240,4 +240,10 @@ FileSystemObject &frmMain::fileSystem()
     return *FSO;
 }
 
+MsgBoxAnswer frmMain::MsgBox(const QString &prompt, int style, const QString &title)
+{
+    pbStatus->showValue();
+    return dialogs_.MsgBox(prompt, style, title);
+}
+
 } // namespace brindlewick

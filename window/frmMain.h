@@ -3,6 +3,7 @@
 #include "platform/FileSystemObject.h"
 #include "platform/FolderEnumerator.h"
 #include "renaming/NameBuilders.h"
+#include "window/Dialogs.h"
 #include "window/ImageList.h"
 
 #include <QRect>
@@ -23,7 +24,6 @@ class QRadioButton;
 namespace brindlewick
 {
 
-class Dialogs;
 class Platform;
 class ProgressMeter;
 class ReportList;
@@ -51,8 +51,9 @@ public:
     void Form_Load();
     void DisplayDrives();
 
-    // Folder tree.
+    // Folder tree. DisplayDir opens the folder Pth; a click hands over the folder it opened.
     void DisplayDir(QString Pth, TreeNode *Parent);
+    void DisplayDir(const OpenFolder &folder, TreeNode *Parent);
     void DirTree_NodeClick(TreeNode *Node);
     void DirTree_Expand(TreeNode *Node);
     void DirTree_Collapse(TreeNode *Node);
@@ -136,6 +137,10 @@ private:
     void setWidthTwips(QWidget *control, int twips);
     void setNameColumnTwips(int twips);
     FileSystemObject &fileSystem();
+    // Every box of the window goes through here: the bar shows the value reached while the
+    // box is up, whatever its pace of repainting.
+    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title);
+    bool liesInSystemFolder(const TreeNode &node) const;
     // The first text box is named after the label shown above it.
     void nameTextBox();
     void confirmAndRename(qsizetype selFiles);

@@ -1,22 +1,13 @@
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
-#include "support/WindowProbe.h"
+#include "support/WindowFixture.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
-#include "window/frmMain.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
 using namespace Qt::StringLiterals;
-
-namespace
-{
-
-} // namespace
 
 class DisplayFilesTest : public QObject
 {
@@ -34,31 +25,22 @@ private Q_SLOTS:
 
 void DisplayFilesTest::keepsProtectedFilesOut()
 {
-    TestDrives drives;
+    WindowFixture f;
     const QStringList kept = {u"a.exe2"_s, u"data"_s, u"notes.txt"_s, u"report.docx"_s};
     const QStringList protectedFiles = {
         u"AUTOEXEC.BAT"_s, u"backup-dat"_s, u"config.sys"_s, u"IO.DOS"_s,  u"lib.Dll"_s,
         u"notes.mini"_s,   u"run.com"_s,    u"setup.EXE"_s,  u"win.ini"_s, u"xexe"_s};
-    for (const QString &name : kept + protectedFiles)
-        QVERIFY(drives.makeFile(u"C:\\sys\\"_s + name));
-    QVERIFY(drives.makeFile(u"C:\\sys\\.hidden.txt"_s));
-    QVERIFY(drives.makeFolder(u"C:\\sys\\folder.txt"_s));
-
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.File1.setPath(u"C:\\sys"_s);
-    w.DisplayFiles();
-    QCOMPARE(listedNames(w), kept);
-    QVERIFY(w.curFile.has_value());
+    f.makeFiles(u"C:\\sys"_s, kept + protectedFiles + QStringList{u".hidden.txt"_s});
+    f.make({u"C:\\sys\\folder.txt"_s});
+    f.showFolder(u"C:\\sys"_s);
+    QCOMPARE(f.listed(), kept);
+    QVERIFY(f.window.curFile.has_value());
 
     // autoexec.bat in any letter case, wherever it is.
-    QVERIFY(drives.makeFile(u"D:\\autoexec.bat"_s));
-    QVERIFY(drives.makeFile(u"D:\\AutoExec.Bat"_s));
-    QVERIFY(drives.makeFile(u"D:\\autoexec.bat.txt"_s));
-    w.File1.setPath(u"D:\\"_s);
-    w.DisplayFiles();
-    QCOMPARE(listedNames(w), QStringList{u"autoexec.bat.txt"_s});
-    QVERIFY(dialogs.boxes().isEmpty());
+    f.makeFiles(u"D:"_s, {u"autoexec.bat"_s, u"AutoExec.Bat"_s, u"autoexec.bat.txt"_s});
+    f.showFolder(u"D:\\"_s);
+    QCOMPARE(f.listed(), QStringList{u"autoexec.bat.txt"_s});
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void DisplayFilesTest::columnWidthFollowsTheFileCount_data()
@@ -78,121 +60,86 @@ void DisplayFilesTest::columnWidthFollowsTheFileCount()
     QFETCH(int, listable);
     QFETCH(int, protectedCount);
     QFETCH(int, widthTwips);
-    TestDrives drives;
-    QVERIFY(drives.makeFolder(u"C:\\w"_s));
-    for (int i = 0; i < listable; ++i)
-        QVERIFY(drives.makeFile(u"C:\\w\\file"_s + QString::number(i) + u".txt"_s));
-    for (int i = 0; i < protectedCount; ++i)
-        QVERIFY(drives.makeFile(u"C:\\w\\prog"_s + QString::number(i) + u".exe"_s));
-
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.show();
-    w.File1.setPath(u"C:\\w"_s);
-    w.DisplayFiles();
-    QCOMPARE(w.lsList->itemCount(), listable);
-    QCOMPARE(w.nameColumnTwips(), widthTwips);
-    QCOMPARE(w.lsList->columnWidth(0), twipsToPixels(widthTwips));
+    WindowFixture f;
+    QVERIFY(f.drives.makeFolder(u"C:\\w"_s));
+    QVERIFY(f.drives.makeEmptyFiles(u"C:\\w"_s, listable, "file", ".txt"));
+    QVERIFY(f.drives.makeEmptyFiles(u"C:\\w"_s, protectedCount, "prog", ".exe"));
+    f.window.show();
+    f.showFolder(u"C:\\w"_s);
+    QCOMPARE(f.window.lsList->itemCount(), listable);
+    QCOMPARE(f.window.nameColumnTwips(), widthTwips);
+    QCOMPARE(f.window.lsList->columnWidth(0), twipsToPixels(widthTwips));
 }
 
 void DisplayFilesTest::progressCountsEveryFile()
 {
-    TestDrives drives;
-    for (const QString &name : {u"a.txt"_s, u"b.ini"_s, u"c.txt"_s, u"d.dll"_s, u"e.txt"_s})
-        QVERIFY(drives.makeFile(u"C:\\p\\"_s + name));
-
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.File1.setPath(u"C:\\p"_s);
-    QSignalSpy values(w.pbStatus, &ProgressMeter::valueSet);
-    w.DisplayFiles();
-    QList<int> seen;
-    for (const QList<QVariant> &call : values)
-        seen.append(call.at(0).toInt());
-    QCOMPARE(seen, (QList<int>{1, 2, 3, 4, 5, 0}));
-    QCOMPARE(w.pbStatus->Max(), 5);
-    QCOMPARE(w.pbStatus->Value(), 0);
-    QCOMPARE(listedNames(w), (QStringList{u"a.txt"_s, u"c.txt"_s, u"e.txt"_s}));
+    WindowFixture f;
+    f.makeFiles(u"C:\\p"_s, {u"a.txt"_s, u"b.ini"_s, u"c.txt"_s, u"d.dll"_s, u"e.txt"_s});
+    QSignalSpy values(f.window.pbStatus, &ProgressMeter::valueSet);
+    f.showFolder(u"C:\\p"_s);
+    QCOMPARE(valuesSeen(values), (QList<int>{1, 2, 3, 4, 5, 0}));
+    QCOMPARE(f.window.pbStatus->Max(), 5);
+    QCOMPARE(f.window.pbStatus->Value(), 0);
+    QCOMPARE(f.listed(), (QStringList{u"a.txt"_s, u"c.txt"_s, u"e.txt"_s}));
 }
 
 void DisplayFilesTest::emptyFolderKeepsTheBarMaximum()
 {
-    TestDrives drives;
-    QVERIFY(drives.makeFile(u"C:\\full\\a.txt"_s));
-    QVERIFY(drives.makeFile(u"C:\\full\\b.txt"_s));
-    QVERIFY(drives.makeFolder(u"C:\\empty"_s));
+    WindowFixture f;
+    f.makeFiles(u"C:\\full"_s, {u"a.txt"_s, u"b.txt"_s});
+    f.make({u"C:\\empty"_s});
+    f.showFolder(u"C:\\full"_s);
+    QCOMPARE(f.window.pbStatus->Max(), 2);
 
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.File1.setPath(u"C:\\full"_s);
-    w.DisplayFiles();
-    QCOMPARE(w.pbStatus->Max(), 2);
-
-    w.File1.setPath(u"C:\\empty"_s);
-    w.DisplayFiles();
-    QCOMPARE(w.lsList->itemCount(), 0);
-    QCOMPARE(w.pbStatus->Max(), 2);
-    QCOMPARE(w.pbStatus->Value(), 0);
-    QCOMPARE(w.nameColumnTwips(), 3275);
+    f.showFolder(u"C:\\empty"_s);
+    QCOMPARE(f.window.lsList->itemCount(), 0);
+    QCOMPARE(f.window.pbStatus->Max(), 2);
+    QCOMPARE(f.window.pbStatus->Value(), 0);
+    QCOMPARE(f.window.nameColumnTwips(), 3275);
 }
 
 void DisplayFilesTest::refillSelectsNothing()
 {
-    TestDrives drives;
-    for (const QString &name : {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s})
-        QVERIFY(drives.makeFile(u"C:\\s\\"_s + name));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.File1.setPath(u"C:\\s"_s);
-    w.DisplayFiles();
+    WindowFixture f;
+    f.makeFiles(u"C:\\s"_s, {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
+    f.showFolder(u"C:\\s"_s);
+    ReportList *list = f.window.lsList;
     for (qsizetype i = 1; i <= 3; ++i)
-        QVERIFY(!w.lsList->isItemSelected(i));
-    w.lsList->setItemSelected(1, true);
-    w.lsList->setItemSelected(3, true);
-    QVERIFY(w.lsList->isItemSelected(1) && w.lsList->isItemSelected(3));
+        QVERIFY(!list->isItemSelected(i));
+    f.select({u"a.txt"_s, u"c.txt"_s});
+    QVERIFY(list->isItemSelected(1) && list->isItemSelected(3));
 
-    w.DisplayFiles();
-    QCOMPARE(w.lsList->itemCount(), 3);
+    f.window.DisplayFiles();
+    QCOMPARE(list->itemCount(), 3);
     for (qsizetype i = 1; i <= 3; ++i)
-        QVERIFY(!w.lsList->isItemSelected(i));
+        QVERIFY(!list->isItemSelected(i));
 }
 
 void DisplayFilesTest::folderPathEndsInSeparator()
 {
-    TestDrives drives;
-    QVERIFY(drives.makeFile(u"C:\\root.txt"_s));
-    QVERIFY(drives.makeFile(u"C:\\deep\\er\\x.txt"_s));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    f.make({}, {u"C:\\root.txt"_s, u"C:\\deep\\er\\x.txt"_s});
+    f.showFolder(u"C:\\"_s);
+    QCOMPARE(f.window.curPath, u"C:\\"_s);
+    QCOMPARE(f.listed(), QStringList{u"root.txt"_s});
 
-    w.File1.setPath(u"C:\\"_s);
-    w.DisplayFiles();
-    QCOMPARE(w.curPath, u"C:\\"_s);
-    QCOMPARE(listedNames(w), QStringList{u"root.txt"_s});
-
-    w.File1.setPath(u"C:\\deep\\er"_s);
-    w.DisplayFiles();
-    QCOMPARE(w.curPath, u"C:\\deep\\er\\"_s);
-    QCOMPARE(listedNames(w), QStringList{u"x.txt"_s});
+    f.showFolder(u"C:\\deep\\er"_s);
+    QCOMPARE(f.window.curPath, u"C:\\deep\\er\\"_s);
+    QCOMPARE(f.listed(), QStringList{u"x.txt"_s});
 }
 
 void DisplayFilesTest::listsMoreFilesThanSixteenBitsCount()
 {
-    TestDrives drives;
-    QVERIFY(drives.makeFolder(u"C:\\many"_s));
+    WindowFixture f;
     const int count = 33000;
-    QVERIFY(drives.makeEmptyFiles(u"C:\\many"_s, count, "img", ".jpg"));
-    QVERIFY(drives.makeFile(u"C:\\many\\setup.exe"_s));
-
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.File1.setPath(u"C:\\many"_s);
-    w.DisplayFiles();
-    QCOMPARE(w.lsList->itemCount(), count);
-    QCOMPARE(w.lsList->itemText(1), u"img0.jpg"_s);
-    QCOMPARE(w.lsList->itemText(count), u"img"_s + QString::number(count - 1) + u".jpg"_s);
-    QCOMPARE(w.pbStatus->Max(), count + 1);
-    QCOMPARE(w.pbStatus->Value(), 0);
+    f.makeFiles(u"C:\\many"_s, {u"setup.exe"_s});
+    QVERIFY(f.drives.makeEmptyFiles(u"C:\\many"_s, count, "img", ".jpg"));
+    f.showFolder(u"C:\\many"_s);
+    QCOMPARE(f.window.lsList->itemCount(), count);
+    QCOMPARE(f.window.lsList->itemText(1), u"img0.jpg"_s);
+    QCOMPARE(f.window.lsList->itemText(count), u"img"_s + QString::number(count - 1) + u".jpg"_s);
+    QCOMPARE(f.window.pbStatus->Max(), count + 1);
+    QCOMPARE(f.window.pbStatus->Value(), 0);
 }
 
 QTEST_MAIN(DisplayFilesTest)

@@ -1,10 +1,7 @@
 #include "browsing/NodeTree.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
+#include "support/WindowFixture.h"
 #include "window/ReportList.h"
-#include "window/frmMain.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,11 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-QStringList filesIn(const TestDrives &drives, const QString &folder)
-{
-    return QDir(drives.native(folder)).entryList(QDir::Files, QDir::Name);
-}
 
 void releaseOverList(frmMain &w, Qt::MouseButton button)
 {
@@ -42,99 +34,84 @@ private Q_SLOTS:
 
 void ListMenuTest::rightButtonOpensTheMenu()
 {
-    TestDrives drives;
-    QVERIFY(drives.makeFile(u"C:\\a.txt"_s));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.Form_Load();
-    w.show();
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s});
+    f.start();
+    frmMain &w = f.window;
 
     releaseOverList(w, Qt::LeftButton);
     releaseOverList(w, Qt::MiddleButton);
-    QCOMPARE(dialogs.menusShown(), 0);
+    QCOMPARE(f.dialogs.menusShown(), 0);
 
-    dialogs.expectMenu(u"Select &All"_s);
+    f.dialogs.expectMenu(u"Select &All"_s);
     releaseOverList(w, Qt::RightButton);
-    QCOMPARE(dialogs.menusShown(), 1);
-    QVERIFY(dialogs.allAnswered());
+    QCOMPARE(f.dialogs.menusShown(), 1);
+    QVERIFY(f.dialogs.allAnswered());
 }
 
 void ListMenuTest::selectAllThenRenameRenamesEveryFile()
 {
-    TestDrives drives;
-    const QStringList names = {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s, u"d.txt"_s};
-    for (const QString &name : names)
-        QVERIFY(drives.makeFile(u"C:\\"_s + name));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.Form_Load();
-    w.show();
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s, u"d.txt"_s});
+    f.start();
+    frmMain &w = f.window;
 
-    dialogs.expectMenu(u"Select &All"_s);
+    f.dialogs.expectMenu(u"Select &All"_s);
     w.lsList_MouseUp(2, 0, 0, 0);
     QCOMPARE(w.lsList->selectedPositions(), (std::vector<qsizetype>{1, 2, 3, 4}));
 
-    dialogs.expectBox(YesNo, u"Renaming Files..."_s, MsgBoxAnswer::Yes);
-    dialogs.expectBox(OkOnly, u"Brindlewick - Success"_s, MsgBoxAnswer::Ok);
+    f.expectConfirmation(MsgBoxAnswer::Yes);
+    f.expectSuccess();
     w.Text1->setText(u"all-"_s);
     w.cmdRename->click();
-    QVERIFY(dialogs.allAnswered());
-    QCOMPARE(filesIn(drives, u"C:\\"_s),
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(f.drives.entriesOf(u"C:\\"_s),
              (QStringList{u"all-a.txt"_s, u"all-b.txt"_s, u"all-c.txt"_s, u"all-d.txt"_s}));
 }
 
 void ListMenuTest::deselectAllLeavesNothingToRename()
 {
-    TestDrives drives;
-    QVERIFY(drives.makeFile(u"C:\\a.txt"_s));
-    QVERIFY(drives.makeFile(u"C:\\b.txt"_s));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.Form_Load();
-    w.show();
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s});
+    f.start();
+    frmMain &w = f.window;
 
     w.lsList->setItemSelected(2, true);
-    dialogs.expectMenu(u"&Deselect All"_s);
+    f.dialogs.expectMenu(u"&Deselect All"_s);
     w.lsList_MouseUp(2, 0, 0, 0);
     QVERIFY(w.lsList->selectedPositions().empty());
     w.Text1->setText(u"x"_s);
     w.cmdRename->click();
-    QVERIFY(dialogs.boxes().isEmpty());
-    QCOMPARE(filesIn(drives, u"C:\\"_s), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    QVERIFY(f.dialogs.boxes().isEmpty());
+    QCOMPARE(f.drives.entriesOf(u"C:\\"_s), (QStringList{u"a.txt"_s, u"b.txt"_s}));
 }
 
 void ListMenuTest::closingTheMenuChangesNothing()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.Form_Load();
-    dialogs.expectMenu(u"Select &All"_s); // on an empty list
+    f.dialogs.expectMenu(u"Select &All"_s); // on an empty list
     w.lsList_MouseUp(2, 0, 0, 0);
     QVERIFY(w.lsList->selectedPositions().empty());
 
-    QVERIFY(drives.makeFile(u"C:\\a.txt"_s));
-    QVERIFY(drives.makeFile(u"C:\\b.txt"_s));
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s});
     w.File1.Refresh();
     w.DisplayFiles();
     w.lsList->setItemSelected(2, true);
-    dialogs.expectMenu(QString());
+    f.dialogs.expectMenu(QString());
     w.lsList_MouseUp(2, 0, 0, 0);
     QCOMPARE(w.lsList->selectedPositions(), std::vector<qsizetype>{2});
-    QVERIFY(dialogs.boxes().isEmpty());
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void ListMenuTest::fromStartUpToRenamedFiles()
 {
-    TestDrives drives;
-    for (const QString &name : {u"IMG_1.jpg"_s, u"IMG_2.jpg"_s, u"IMG_10.jpg"_s})
-        QVERIFY(drives.makeFile(u"D:\\Photos\\2024\\"_s + name, name.toUtf8()));
-    QVERIFY(drives.makeFile(u"D:\\Photos\\2024\\thumbs.db"_s));
-    QVERIFY(drives.makeFile(u"D:\\Photos\\2024\\setup.exe"_s));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.Form_Load();
-    w.show();
+    WindowFixture f;
+    f.makeFiles(u"D:\\Photos\\2024"_s,
+                {u"IMG_1.jpg"_s, u"IMG_2.jpg"_s, u"IMG_10.jpg"_s, u"thumbs.db"_s, u"setup.exe"_s});
+    f.start();
+    frmMain &w = f.window;
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     const auto clickNode = [&](const QString &key) {
@@ -157,22 +134,22 @@ void ListMenuTest::fromStartUpToRenamedFiles()
     QCOMPARE(w.File1.Path(), u"D:\\Photos\\2024"_s);
     QCOMPARE(w.lsList->itemCount(), 4); // setup.exe is kept out
 
-    dialogs.expectMenu(u"Select &All"_s);
+    f.dialogs.expectMenu(u"Select &All"_s);
     releaseOverList(w, Qt::RightButton);
     w.optAttachEnd->click();
     w.Text1->setText(u" (Rome)"_s);
-    dialogs.expectBox(YesNo, u"Renaming Files..."_s, MsgBoxAnswer::Yes,
-                      u"Warning:  There is no undo!\r\n\r\nRenamed Files:\r\n"
-                      "    IMG_1 (Rome).jpg\r\n    IMG_2 (Rome).jpg\r\n    IMG_10 (Rome).jpg\r\n"
-                      "        (etcetera)\r\n\r\nDo you wish to continue?"_s);
-    dialogs.expectBox(OkOnly, u"Brindlewick - Success"_s, MsgBoxAnswer::Ok);
+    f.expectConfirmation(MsgBoxAnswer::Yes,
+                         u"Warning:  There is no undo!\r\n\r\nRenamed Files:\r\n"
+                         "    IMG_1 (Rome).jpg\r\n    IMG_2 (Rome).jpg\r\n    IMG_10 (Rome).jpg\r\n"
+                         "        (etcetera)\r\n\r\nDo you wish to continue?"_s);
+    f.expectSuccess();
     QTest::mouseClick(w.cmdRename, Qt::LeftButton);
-    QVERIFY(dialogs.allAnswered());
+    QVERIFY(f.dialogs.allAnswered());
 
-    QCOMPARE(filesIn(drives, u"D:\\Photos\\2024"_s),
+    QCOMPARE(f.drives.entriesOf(u"D:\\Photos\\2024"_s),
              (QStringList{u"IMG_1 (Rome).jpg"_s, u"IMG_10 (Rome).jpg"_s, u"IMG_2 (Rome).jpg"_s,
                           u"setup.exe"_s, u"thumbs (Rome).db"_s}));
-    QCOMPARE(drives.contentOf(u"D:\\Photos\\2024\\IMG_10 (Rome).jpg"_s), "IMG_10.jpg"_ba);
+    QCOMPARE(f.drives.contentOf(u"D:\\Photos\\2024\\IMG_10 (Rome).jpg"_s), "was IMG_10.jpg"_ba);
     QCOMPARE(w.lsList->itemText(1), u"IMG_1 (Rome).jpg"_s);
     QVERIFY(w.Text1->text().isEmpty());
 }

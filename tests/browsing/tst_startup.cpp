@@ -1,9 +1,6 @@
 #include "browsing/NodeTree.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
-#include "support/WindowProbe.h"
+#include "support/WindowFixture.h"
 #include "window/ReportList.h"
-#include "window/frmMain.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -40,18 +37,12 @@ private Q_SLOTS:
 
 void StartUpTest::fixedDrivesWithTheirFolders()
 {
-    TestDrives drives; // A: removable, C: SYSTEM, D: no label, E: CD-ROM, F: network
-    for (const QString &folder : {u"C:\\Music\\Jazz"_s, u"C:\\docs"_s, u"C:\\WINDOWS\\System32"_s,
-                                  u"D:\\Photos"_s, u"A:\\stick"_s, u"E:\\disc"_s})
-        QVERIFY(drives.makeFolder(folder));
-    QVERIFY(drives.makeFile(u"C:\\boot.txt"_s));
-    QVERIFY(drives.makeFile(u"C:\\io.sys"_s));
-    QVERIFY(drives.makeFile(u"C:\\Music\\song.mp3"_s));
-
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.Form_Load();
-    w.show();
+    WindowFixture f; // A: removable, C: SYSTEM, D: no label, E: CD-ROM, F: network
+    f.make({u"C:\\Music\\Jazz"_s, u"C:\\docs"_s, u"C:\\WINDOWS\\System32"_s, u"D:\\Photos"_s,
+            u"A:\\stick"_s, u"E:\\disc"_s},
+           {u"C:\\boot.txt"_s, u"C:\\io.sys"_s, u"C:\\Music\\song.mp3"_s});
+    f.start();
+    frmMain &w = f.window;
 
     // Each drive is followed by its own first-level folders; C's children got theirs too.
     QCOMPARE(describeTree(*w.DirTree), (QStringList{
@@ -78,17 +69,16 @@ void StartUpTest::fixedDrivesWithTheirFolders()
     QVERIFY(!w.Expanding);
     QCOMPARE(w.File1.Path(), u"C:\\"_s);
     QCOMPARE(w.curPath, u"C:\\"_s);
-    QCOMPARE(listedNames(w), QStringList{u"boot.txt"_s});
+    QCOMPARE(f.listed(), QStringList{u"boot.txt"_s});
     QVERIFY(!w.windowIcon().isNull());
-    QVERIFY(dialogs.boxes().isEmpty());
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void StartUpTest::labelInProperCase()
 {
-    TestDrives drives(
+    WindowFixture f(
         {{u'C', DriveType::Fixed, u"WORK data"_s}, {u'D', DriveType::Fixed, u"mY dISK: 2"_s}});
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    frmMain &w = f.window;
     w.Form_Load();
     QCOMPARE(w.DirTree->node(u"root67"_s)->Text(), u"Work Data (C:)"_s);
     QCOMPARE(w.DirTree->node(u"root68"_s)->Text(), u"My Disk 2 (D:)"_s);
@@ -96,26 +86,22 @@ void StartUpTest::labelInProperCase()
 
 void StartUpTest::withoutDriveC()
 {
-    TestDrives drives({{u'D', DriveType::Fixed, u"DATA"_s}, {u'E', DriveType::Fixed, {}}});
-    QVERIFY(drives.makeFolder(u"D:\\Photos"_s));
-    QVERIFY(drives.makeFile(u"D:\\readme.txt"_s));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f({{u'D', DriveType::Fixed, u"DATA"_s}, {u'E', DriveType::Fixed, {}}});
+    f.make({u"D:\\Photos"_s}, {u"D:\\readme.txt"_s});
+    frmMain &w = f.window;
     w.Form_Load();
     QCOMPARE(w.DirTree->node(1)->Text(), u"Data (D:)"_s);
     QVERIFY(w.DirTree->node(1)->Expanded());
     QCOMPARE(w.File1.Path(), u"D:\\"_s);
-    QCOMPARE(listedNames(w), QStringList{u"readme.txt"_s});
-    QVERIFY(dialogs.boxes().isEmpty());
+    QCOMPARE(f.listed(), QStringList{u"readme.txt"_s});
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void StartUpTest::withoutAnyFixedDrive()
 {
-    TestDrives drives({{u'A', DriveType::Removable, {}}, {u'E', DriveType::CdRom, {}}});
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.Form_Load();
-    w.show();
+    WindowFixture f({{u'A', DriveType::Removable, {}}, {u'E', DriveType::CdRom, {}}});
+    f.start();
+    frmMain &w = f.window;
     QCOMPARE(w.DirTree->count(), 0);
     QCOMPARE(w.lsList->itemCount(), 0);
     QCOMPARE(w.renameOption, 1);
@@ -123,20 +109,19 @@ void StartUpTest::withoutAnyFixedDrive()
     // The rename command finds nothing to do.
     w.Text1->setText(u"x"_s);
     w.cmdRename_Click();
-    QVERIFY(dialogs.boxes().isEmpty());
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void StartUpTest::firstDriveWithoutFolders()
 {
-    TestDrives drives({{u'C', DriveType::Fixed, {}}});
-    QVERIFY(drives.makeFile(u"C:\\only.txt"_s));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f({{u'C', DriveType::Fixed, {}}});
+    f.make({}, {u"C:\\only.txt"_s});
+    frmMain &w = f.window;
     w.Form_Load();
     QCOMPARE(w.DirTree->count(), 1);
     QCOMPARE(w.DirTree->SelectedItem(), w.DirTree->node(1));
     QCOMPARE(w.File1.Path(), u"C:\\"_s);
-    QCOMPARE(listedNames(w), QStringList{u"only.txt"_s});
+    QCOMPARE(f.listed(), QStringList{u"only.txt"_s});
     QVERIFY(!w.Expanding);
 }
 

@@ -34,6 +34,7 @@ void DrivePathTest::readBack_data()
     QTest::newRow("current") << u"C:\\.\\home"_s << QString();
     QTest::newRow("slash inside a name") << u"C:\\home/ann"_s << QString();
     QTest::newRow("nul inside a name") << (u"C:\\a"_s + QChar(0) + u"b"_s) << QString();
+    QTest::newRow("line break inside a name") << u"C:\\a\r\nb"_s << QString();
     QTest::newRow("empty") << QString() << QString();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/MountTable.h"
 #include "platform/PosixPlatform.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 using namespace brindlewick;
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void lettersEndAtZ();
     void platformAnswersByLetter();
     void thisMachineHasDriveC();
+    void noLetterInsideTheSystemFolder();
 };
 
 void DriveTableTest::lettersFollowMountOrderAndKind()
@@ -113,8 +115,34 @@ void DriveTableTest::thisMachineHasDriveC()
     const std::unique_ptr<PosixPlatform> platform = PosixPlatform::forThisMachine();
     QCOMPARE(platform->driveType(u"C:\\"_s), DriveType::Fixed);
     QCOMPARE(platform->windowsDirectory(), u"C:\\usr"_s);
-    const FolderListing root = platform->listFolder(u"C:\\"_s, EntryKind::Folders);
+    const FolderListing root =
+        platform->listFolder(*platform->openFolder(u"C:\\"_s), EntryKind::Folders);
     QVERIFY(root.names.contains(u"usr"_s));
+
+    // The system's folder is known by what it is, whichever path leads there.
+    const auto inSystemFolder = [&](const QString &folder) {
+        return platform->isInSystemFolder(*platform->openFolder(folder));
+    };
+    QVERIFY(inSystemFolder(u"C:\\usr"_s));
+    QVERIFY(inSystemFolder(u"C:\\usr\\share"_s));
+    QVERIFY(!inSystemFolder(u"C:\\"_s));
+    QVERIFY(!inSystemFolder(u"C:\\etc"_s));
+    if (root.names.contains(u"bin"_s))
+        QCOMPARE(inSystemFolder(u"C:\\bin"_s),
+                 QFileInfo(u"/bin"_s).canonicalFilePath().startsWith(u"/usr/"_s));
+}
+
+void DriveTableTest::noLetterInsideTheSystemFolder()
+{
+    const DriveTable table = assignDriveLetters(
+        {
+            mount(u"/"_s, "ext4", "/dev/sda2", 1), mount(u"/usr"_s, "xfs", "/dev/sda3", 2),
+            mount(u"/usr/local"_s, "ext4", "/dev/sda4", 3),
+            mount(u"/usrdata"_s, "ext4", "/dev/sda5", 4),
+            mount(u"/srv/local"_s, "ext4", "/dev/sda4", 3), // the same disk as /usr/local
+        },
+        u"/usr"_s);
+    QCOMPARE(describe(table), u"C / 3; D /srv/local 3; E /usrdata 3"_s);
 }
 
 QTEST_GUILESS_MAIN(DriveTableTest)

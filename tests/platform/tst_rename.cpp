@@ -3,24 +3,49 @@
 
 #include <QFile>
 #include <QTest>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(RenameWay)
+
+namespace
+{
+
+// Every way of renaming without replacing, as the file systems that offer only it take it.
+void addRenameWays()
+{
+    QTest::addColumn<RenameWay>("way");
+    QTest::newRow("no-replace flag") << RenameWay::NoReplaceFlag;
+    QTest::newRow("hard link") << RenameWay::HardLink;
+    QTest::newRow("reservation") << RenameWay::Reservation;
+}
+
+} // namespace
+
 class RenameTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void findsFilesOnly();
+    void renamesInPlaceKeepingContent_data() { addRenameWays(); }
     void renamesInPlaceKeepingContent();
+    void neverReplacesAnotherFile_data() { addRenameWays(); }
     void neverReplacesAnotherFile();
     void refusesNamesThatCannotStand_data();
     void refusesNamesThatCannotStand();
+    void changesLetterCaseAlone_data() { addRenameWays(); }
     void changesLetterCaseAlone();
     void renamesTheLinkNotItsTarget();
+    void failsForAFileThatIsGone_data() { addRenameWays(); }
     void failsForAFileThatIsGone();
+    void reservationNeverReplacesAFileMadeMeanwhile();
 };
 
 void RenameTest::findsFilesOnly()
@@ -28,7 +53,7 @@ void RenameTest::findsFilesOnly()
     TestDrives drives;
     QVERIFY(drives.makeFile(u"C:\\docs\\a.txt"_s));
     QVERIFY(drives.makeFolder(u"C:\\docs\\sub"_s));
-    const FileSystemObject fso(drives.platform());
+    FileSystemObject fso(drives.platform());
 
     QVERIFY(fso.FileExists(u"C:\\docs\\a.txt"_s));
     QVERIFY(!fso.FileExists(u"C:\\docs\\sub"_s));
@@ -43,10 +68,10 @@ void RenameTest::findsFilesOnly()
 
 void RenameTest::renamesInPlaceKeepingContent()
 {
-    TestDrives drives;
+    QFETCH(RenameWay, way);
+    TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"D:\\Photos\\img 1.jpg"_s, "pixels"));
-    const FileSystemObject fso(drives.platform());
-    FileObject file = fso.GetFile(u"D:\\Photos\\img 1.jpg"_s);
+    FileObject file = FileSystemObject(drives.platform()).GetFile(u"D:\\Photos\\img 1.jpg"_s);
     file.setName(u"Été 2024 – img 1.jpg"_s);
     QCOMPARE(file.Name(), u"Été 2024 – img 1.jpg"_s);
     QCOMPARE(drives.entriesOf(u"D:\\Photos"_s), QStringList{u"Été 2024 – img 1.jpg"_s});
@@ -59,12 +84,12 @@ void RenameTest::renamesInPlaceKeepingContent()
 
 void RenameTest::neverReplacesAnotherFile()
 {
-    TestDrives drives;
+    QFETCH(RenameWay, way);
+    TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"C:\\f\\a.txt"_s, "first"));
     QVERIFY(drives.makeFile(u"C:\\f\\b.txt"_s, "second"));
     QVERIFY(drives.makeFolder(u"C:\\f\\folder"_s));
-    const FileSystemObject fso(drives.platform());
-    FileObject file = fso.GetFile(u"C:\\f\\a.txt"_s);
+    FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\f\\a.txt"_s);
 
     for (const QString &taken : {u"b.txt"_s, u"folder"_s}) {
         QVERIFY_THROWS_EXCEPTION(PlatformError, file.setName(taken));
@@ -93,6 +118,8 @@ void RenameTest::refusesNamesThatCannotStand_data()
     QTest::newRow("into a folder") << u"sub/x.txt"_s;
     QTest::newRow("backslash") << u"..\\x.txt"_s;
     QTest::newRow("nul") << (u"a"_s + QChar(0) + u"b"_s);
+    QTest::newRow("line break") << u"x\r\n    fake.txt"_s;
+    QTest::newRow("delete character") << (u"a"_s + QChar(0x7f) + u".txt"_s);
     QTest::newRow("too long") << QString(300, u'x');
     QTest::newRow("lone surrogate") << (u"a"_s + QChar(0xD800) + u".txt"_s);
 }
@@ -103,8 +130,7 @@ void RenameTest::refusesNamesThatCannotStand()
     TestDrives drives;
     QVERIFY(drives.makeFile(u"C:\\top\\f\\a.txt"_s, "kept"));
     QVERIFY(drives.makeFolder(u"C:\\top\\f\\sub"_s));
-    const FileSystemObject fso(drives.platform());
-    FileObject file = fso.GetFile(u"C:\\top\\f\\a.txt"_s);
+    FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\top\\f\\a.txt"_s);
 
     QVERIFY_THROWS_EXCEPTION(PlatformError, file.setName(newName));
     QCOMPARE(file.Name(), u"a.txt"_s);
@@ -116,7 +142,8 @@ void RenameTest::refusesNamesThatCannotStand()
 
 void RenameTest::changesLetterCaseAlone()
 {
-    TestDrives drives;
+    QFETCH(RenameWay, way);
+    TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"C:\\c\\holiday.JPG"_s, "x"));
     FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\c\\holiday.JPG"_s);
     file.setName(u"Holiday.jpg"_s);
@@ -127,9 +154,7 @@ void RenameTest::renamesTheLinkNotItsTarget()
 {
     TestDrives drives;
     QVERIFY(drives.makeFile(u"C:\\l\\target.txt"_s, "data"));
-    QCOMPARE(
-        ::symlink("target.txt", QFile::encodeName(drives.native(u"C:\\l\\link.txt"_s)).constData()),
-        0);
+    QVERIFY(drives.makeLink(u"C:\\l\\link.txt"_s, "target.txt"));
     FileObject link = FileSystemObject(drives.platform()).GetFile(u"C:\\l\\link.txt"_s);
     link.setName(u"renamed-link.txt"_s);
     QCOMPARE(drives.entriesOf(u"C:\\l"_s), (QStringList{u"renamed-link.txt"_s, u"target.txt"_s}));
@@ -138,12 +163,72 @@ void RenameTest::renamesTheLinkNotItsTarget()
 
 void RenameTest::failsForAFileThatIsGone()
 {
-    TestDrives drives;
+    QFETCH(RenameWay, way);
+    TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"C:\\g\\a.txt"_s));
     FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\g\\a.txt"_s);
     QVERIFY(QFile::remove(drives.native(u"C:\\g\\a.txt"_s)));
     QVERIFY_THROWS_EXCEPTION(PlatformError, file.setName(u"b.txt"_s));
+    // No reservation of the new name is left behind.
     QCOMPARE(drives.entriesOf(u"C:\\g"_s), QStringList());
+}
+
+void RenameTest::reservationNeverReplacesAFileMadeMeanwhile()
+{
+    // Another program makes the new name whenever it finds it free, while the rename runs. If
+    // both succeed in one round, the rename has replaced that program's file.
+    TestDrives drives(TestDrives::standardLayout(), RenameWay::Reservation);
+    QVERIFY(drives.makeFolder(u"C:\\race"_s));
+    const OpenFolder folder = drives.platform().openFolder(u"C:\\race"_s);
+    const int dirFd = folder->descriptor();
+    std::mutex lock;
+    bool racing = false;
+    bool stop = false;
+    int theirs = -1; // the other program's file of this round, held open
+    std::thread other([&] {
+        for (;;) {
+            const std::lock_guard<std::mutex> guard(lock);
+            if (stop)
+                return;
+            if (racing && theirs < 0)
+                theirs = ::openat(dirFd, "new.txt", O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        }
+    });
+    int replaced = 0;
+    int renamed = 0;
+    const int rounds = 2000;
+    for (int round = 0; round < rounds; ++round) {
+        ::close(::openat(dirFd, "old.txt", O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+        bool done = false;
+        {
+            const std::lock_guard<std::mutex> guard(lock);
+            racing = true;
+        }
+        try {
+            drives.platform().renameFile(*folder, u"old.txt"_s, u"new.txt"_s);
+            done = true;
+            ++renamed;
+        } catch (const PlatformError &) {
+        }
+        const std::lock_guard<std::mutex> guard(lock);
+        racing = false;
+        if (theirs >= 0) {
+            struct stat status {
+            };
+            if (done && ::fstat(theirs, &status) == 0 && status.st_nlink == 0)
+                ++replaced;
+            ::close(theirs);
+            theirs = -1;
+        }
+        ::unlinkat(dirFd, "new.txt", 0);
+    }
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        stop = true;
+    }
+    other.join();
+    QCOMPARE(replaced, 0);
+    QVERIFY(renamed > 0 && renamed < rounds); // each side won rounds: the race was run
 }
 
 QTEST_GUILESS_MAIN(RenameTest)

@@ -1,14 +1,12 @@
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
-#include "support/WindowProbe.h"
+#include "support/WindowFixture.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
-#include "window/frmMain.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -23,56 +21,16 @@ namespace
 
 const QString folder = u"C:\\work"_s;
 
-QString successText()
-{
-    return u"File renaming complete."_s;
-}
-
-QString errorText()
-{
-    return u"Not all files were renamed!"_s;
-}
-
-// A folder of files, each holding its own original name, shown in the window.
-class Workbench
-{
-public:
+// A folder of files, each holding "was " and its own original name, shown in the window.
+struct Workbench : WindowFixture {
     explicit Workbench(const QStringList &names)
     {
+        QStringList files;
         for (const QString &name : names)
-            QVERIFY(drives.makeFile(folder + u'\\' + name, contentFor(name)));
-        QVERIFY(drives.makeFolder(folder + u"\\sub"_s));
-        window = std::make_unique<frmMain>(drives.platform(), dialogs);
-        window->File1.setPath(folder);
-        window->DisplayFiles();
+            files.append(folder + u'\\' + name);
+        make({folder + u"\\sub"_s}, files);
+        showFolder(folder);
         originalContents = contentsOnDisk();
-    }
-
-    static QByteArray contentFor(const QString &name) { return "was " + name.toUtf8(); }
-
-    void select(const QStringList &names)
-    {
-        for (const QString &name : names) {
-            bool found = false;
-            for (qsizetype i = 1; i <= window->lsList->itemCount(); ++i) {
-                if (window->lsList->itemText(i) == name) {
-                    window->lsList->setItemSelected(i, true);
-                    found = true;
-                }
-            }
-            QVERIFY2(found, qPrintable(name));
-        }
-    }
-
-    void rename(QRadioButton *mode, const QString &text, const QString &replacement = {},
-                bool caseSensitive = false)
-    {
-        mode->click();
-        if (caseSensitive)
-            window->chkCase->click();
-        window->Text1->setText(text);
-        window->Text2->setText(replacement);
-        window->cmdRename->click();
     }
 
     QStringList filesOnDisk() const
@@ -89,33 +47,17 @@ public:
         return contents;
     }
 
-    QStringList listed() const { return listedNames(*window); }
+    // Renames in mode, a renameOption: 4 is the replace option with the case box ticked.
+    void renameIn(int mode, const QString &text, const QString &replacement = {})
+    {
+        QRadioButton *const options[] = {window.optAttachBegin, window.optAttachEnd,
+                                         window.optReplace, window.optReplace};
+        rename(options[mode - 1], text, replacement, mode == 4);
+    }
 
     // However the renaming went, every file is still there with what it held.
     void verifyNothingLost() const { QCOMPARE(contentsOnDisk(), originalContents); }
 
-    void expectConfirmation(MsgBoxAnswer answer, std::optional<QString> prompt = std::nullopt)
-    {
-        dialogs.expectBox(YesNo, u"Renaming Files..."_s, answer, std::move(prompt));
-    }
-    void expectNotice()
-    {
-        dialogs.expectBox(Information, u"Brindlewick"_s, MsgBoxAnswer::Ok,
-                          u"Some files did not contain the string to be replaced.\r\n\r\n"
-                          "Those files will not be renamed."_s);
-    }
-    void expectSuccess()
-    {
-        dialogs.expectBox(OkOnly, u"Brindlewick - Success"_s, MsgBoxAnswer::Ok, successText());
-    }
-    void expectError()
-    {
-        dialogs.expectBox(Critical, u"Brindlewick - Error"_s, MsgBoxAnswer::Ok, errorText());
-    }
-
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<frmMain> window;
     QStringList originalContents;
 };
 
@@ -128,18 +70,15 @@ private Q_SLOTS:
     void guardsEndTheCommandSilently();
     void attachAtBeginningOnYes();
     void answeringNoRenamesNothing();
-    void attachAtEndKeepsExtensions();
     void replaceIgnoringCaseWithNotice();
-    void replaceRegardingCase();
-    void emptyReplacementDeletes();
-    void replaceThatChangesNothingStillReports();
+    void renamesAsPlanned_data();
+    void renamesAsPlanned();
     void takenNameStopsAtThatFile();
-    void laterSelectedFileStillHoldsTheName();
-    void twoFilesPlannedToOneName();
-    void caseOnlyRename();
     void fileDeletedAfterTheListWasFilled();
-    void namesThatWouldLeaveTheFolder_data();
-    void namesThatWouldLeaveTheFolder();
+    void namesThatCannotBeMadeFailAtThatFile_data();
+    void namesThatCannotBeMadeFailAtThatFile();
+    void renamesOnlyInTheListedFolder_data();
+    void renamesOnlyInTheListedFolder();
     void moreFilesThanSixteenBitsCount();
 };
 
@@ -147,13 +86,13 @@ void RenameCommandTest::guardsEndTheCommandSilently()
 {
     Workbench bench({u"a.txt"_s, u"b.txt"_s});
     bench.select({u"a.txt"_s});
-    bench.rename(bench.window->optAttachBegin, QString());
-    bench.rename(bench.window->optReplace, QString(), u"x"_s);
+    bench.rename(bench.window.optAttachBegin, QString());
+    bench.rename(bench.window.optReplace, QString(), u"x"_s);
 
-    bench.window->lsList->clearSelection();
-    bench.rename(bench.window->optAttachEnd, u"x"_s);
+    bench.window.lsList->clearSelection();
+    bench.rename(bench.window.optAttachEnd, u"x"_s);
     QVERIFY(bench.dialogs.boxes().isEmpty());
-    QVERIFY(bench.window->selNames.empty());
+    QVERIFY(bench.window.selNames.empty());
     QCOMPARE(bench.filesOnDisk(), (QStringList{u"a.txt"_s, u"b.txt"_s}));
 }
 
@@ -170,26 +109,23 @@ void RenameCommandTest::attachAtBeginningOnYes()
                                                 "\r\n"
                                                 "Do you wish to continue?"_s);
     bench.expectSuccess();
-    QSignalSpy progress(bench.window->pbStatus, &ProgressMeter::valueSet);
-    bench.rename(bench.window->optAttachBegin, u"new_"_s);
+    QSignalSpy progress(bench.window.pbStatus, &ProgressMeter::valueSet);
+    bench.rename(bench.window.optAttachBegin, u"new_"_s);
 
     QVERIFY(bench.dialogs.allAnswered());
     QCOMPARE(bench.filesOnDisk(),
              (QStringList{u"a.txt"_s, u"c.txt"_s, u"new_b.txt"_s, u"new_d.txt"_s, u"new_e.txt"_s}));
     bench.verifyNothingLost();
-    QCOMPARE(bench.window->curPath, folder + u'\\');
-    QCOMPARE(bench.window->selNames.size(), std::size_t(3));
-    QCOMPARE(bench.window->selNames[0].name, u"new_b"_s);
-    QCOMPARE(bench.window->selNames[0].extension, u".txt"_s);
+    QCOMPARE(bench.window.curPath, folder + u'\\');
+    QCOMPARE(bench.window.selNames.size(), std::size_t(3));
+    QCOMPARE(bench.window.selNames[0].name, u"new_b"_s);
+    QCOMPARE(bench.window.selNames[0].extension, u".txt"_s);
 
     // The renaming counts 1 to 3 and ends at 0, then the refilled list counts its five.
-    QList<int> values;
-    for (const QList<QVariant> &call : progress)
-        values.append(call.at(0).toInt());
-    QCOMPARE(values, (QList<int>{1, 2, 3, 0, 1, 2, 3, 4, 5, 0}));
+    QCOMPARE(valuesSeen(progress), (QList<int>{1, 2, 3, 0, 1, 2, 3, 4, 5, 0}));
     QCOMPARE(bench.listed(), bench.filesOnDisk());
-    QVERIFY(bench.window->lsList->selectedPositions().empty());
-    QVERIFY(bench.window->Text1->text().isEmpty());
+    QVERIFY(bench.window.lsList->selectedPositions().empty());
+    QVERIFY(bench.window.Text1->text().isEmpty());
 }
 
 void RenameCommandTest::answeringNoRenamesNothing()
@@ -197,9 +133,9 @@ void RenameCommandTest::answeringNoRenamesNothing()
     Workbench bench({u"one.txt"_s, u"two.txt"_s});
     bench.select({u"one.txt"_s, u"two.txt"_s});
     bench.expectConfirmation(MsgBoxAnswer::No);
-    bench.rename(bench.window->optAttachEnd, u"_v2"_s);
+    bench.rename(bench.window.optAttachEnd, u"_v2"_s);
     QCOMPARE(bench.filesOnDisk(), (QStringList{u"one.txt"_s, u"two.txt"_s}));
-    QCOMPARE(bench.window->Text1->text(), u"_v2"_s);
+    QCOMPARE(bench.window.Text1->text(), u"_v2"_s);
     QCOMPARE(bench.dialogs.boxes().size(), 1);
 
     // Asked again, the names are planned afresh: the text is attached once.
@@ -210,21 +146,8 @@ void RenameCommandTest::answeringNoRenamesNothing()
                                                 "\r\n"
                                                 "Do you wish to continue?"_s);
     bench.expectSuccess();
-    bench.window->cmdRename->click();
+    bench.window.cmdRename->click();
     QCOMPARE(bench.filesOnDisk(), (QStringList{u"one_v2.txt"_s, u"two_v2.txt"_s}));
-    bench.verifyNothingLost();
-}
-
-void RenameCommandTest::attachAtEndKeepsExtensions()
-{
-    const QStringList names = {u"archive.tar.gz"_s, u"notes."_s, u"README"_s, u"report.txt"_s};
-    Workbench bench(names);
-    bench.select(names);
-    bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectSuccess();
-    bench.rename(bench.window->optAttachEnd, u" old"_s);
-    QCOMPARE(bench.filesOnDisk(), (QStringList{u"README old"_s, u"archive.tar old.gz"_s,
-                                               u"notes old."_s, u"report old.txt"_s}));
     bench.verifyNothingLost();
 }
 
@@ -243,50 +166,78 @@ void RenameCommandTest::replaceIgnoringCaseWithNotice()
                                                 "\r\n"
                                                 "Do you wish to continue?"_s);
     bench.expectSuccess();
-    bench.rename(bench.window->optReplace, u"PHOTO"_s, u"pic"_s);
+    QSignalSpy progress(bench.window.pbStatus, &ProgressMeter::valueSet);
+    bench.rename(bench.window.optReplace, u"PHOTO"_s, u"pic"_s);
     QVERIFY(bench.dialogs.allAnswered());
     QCOMPARE(bench.filesOnDisk(), (QStringList{u"other.jpg"_s, u"pic1.jpg"_s, u"pic2.PHOTO"_s}));
     bench.verifyNothingLost();
+    // The file that keeps its name counts on the bar like the others.
+    QCOMPARE(valuesSeen(progress).mid(0, 4), (QList<int>{1, 2, 3, 0}));
+    QVERIFY(bench.window.Text1->text().isEmpty());
+    QVERIFY(bench.window.Text2->text().isEmpty());
 }
 
-void RenameCommandTest::replaceRegardingCase()
+void RenameCommandTest::renamesAsPlanned_data()
 {
-    const QStringList names = {u"Photo1.jpg"_s, u"photo2.jpg"_s};
-    Workbench bench(names);
-    bench.select(names);
-    bench.expectNotice();
-    bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectSuccess();
-    bench.rename(bench.window->optReplace, u"photo"_s, u"pic"_s, true);
-    QCOMPARE(bench.window->renameOption, 4);
-    QCOMPARE(bench.filesOnDisk(), (QStringList{u"Photo1.jpg"_s, u"pic2.jpg"_s}));
-    bench.verifyNothingLost();
+    QTest::addColumn<QStringList>("names"); // all selected
+    QTest::addColumn<int>("mode");          // renameOption: 4 replaces regarding case
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<bool>("notice");
+    QTest::addColumn<bool>("succeeds");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<int>("reached"); // the bar's value at the end
+    QTest::newRow("attach at the end keeps extensions")
+        << QStringList{u"archive.tar.gz"_s, u"notes."_s, u"README"_s, u"report.txt"_s} << 2
+        << u" old"_s << QString() << false << true
+        << QStringList{u"README old"_s, u"archive.tar old.gz"_s, u"notes old."_s,
+                       u"report old.txt"_s}
+        << 0;
+    QTest::newRow("replace regarding case")
+        << QStringList{u"Photo1.jpg"_s, u"photo2.jpg"_s} << 4 << u"photo"_s << u"pic"_s << true
+        << true << QStringList{u"Photo1.jpg"_s, u"pic2.jpg"_s} << 0;
+    QTest::newRow("empty replacement deletes")
+        << QStringList{u"a_old_old.txt"_s, u"report_old.txt"_s} << 3 << u"_old"_s << QString()
+        << false << true << QStringList{u"a.txt"_s, u"report.txt"_s} << 0;
+    QTest::newRow("nothing replaced, still reported")
+        << QStringList{u"a.txt"_s, u"b.txt"_s} << 3 << u"zzz"_s << u"y"_s << true << true
+        << QStringList{u"a.txt"_s, u"b.txt"_s} << 0;
+    QTest::newRow("letter case alone")
+        << QStringList{u"holiday.JPG"_s} << 3 << u"HOLIDAY"_s << u"Holiday"_s << false << true
+        << QStringList{u"Holiday.JPG"_s} << 0;
+    QTest::newRow("a later selected file holds the name")
+        << QStringList{u"1.txt"_s, u"11.txt"_s} << 4 << u"1"_s << u"11"_s << false << false
+        << QStringList{u"1.txt"_s, u"11.txt"_s} << 0;
+    QTest::newRow("two files planned to one name")
+        << QStringList{u"a-x.txt"_s, u"a-X.txt"_s} << 3 << u"-x"_s << QString() << false << false
+        << QStringList{u"a-x.txt"_s, u"a.txt"_s} << 1;
 }
 
-void RenameCommandTest::emptyReplacementDeletes()
+void RenameCommandTest::renamesAsPlanned()
 {
-    const QStringList names = {u"a_old_old.txt"_s, u"report_old.txt"_s};
+    QFETCH(QStringList, names);
+    QFETCH(int, mode);
+    QFETCH(QString, text);
+    QFETCH(QString, replacement);
+    QFETCH(bool, notice);
+    QFETCH(bool, succeeds);
+    QFETCH(QStringList, after);
+    QFETCH(int, reached);
     Workbench bench(names);
     bench.select(names);
+    if (notice)
+        bench.expectNotice();
     bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectSuccess();
-    bench.rename(bench.window->optReplace, u"_old"_s, QString());
-    QCOMPARE(bench.filesOnDisk(), (QStringList{u"a.txt"_s, u"report.txt"_s}));
-    bench.verifyNothingLost();
-}
-
-void RenameCommandTest::replaceThatChangesNothingStillReports()
-{
-    const QStringList names = {u"a.txt"_s, u"b.txt"_s};
-    Workbench bench(names);
-    bench.select(names);
-    bench.expectNotice();
-    bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectSuccess();
-    bench.rename(bench.window->optReplace, u"zzz"_s, u"y"_s);
+    if (succeeds)
+        bench.expectSuccess();
+    else
+        bench.expectError();
+    bench.renameIn(mode, text, replacement);
     QVERIFY(bench.dialogs.allAnswered());
-    QCOMPARE(bench.filesOnDisk(), names);
-    QCOMPARE(bench.window->pbStatus->Value(), 0);
+    QCOMPARE(bench.window.renameOption, mode);
+    QCOMPARE(bench.filesOnDisk(), after);
+    bench.verifyNothingLost();
+    QCOMPARE(bench.window.pbStatus->Value(), reached);
 }
 
 void RenameCommandTest::takenNameStopsAtThatFile()
@@ -294,62 +245,26 @@ void RenameCommandTest::takenNameStopsAtThatFile()
     Workbench bench({u"1.txt"_s, u"2.txt"_s, u"3.txt"_s, u"4.txt"_s, u"5.txt"_s, u"x3.txt"_s});
     bench.select({u"1.txt"_s, u"2.txt"_s, u"3.txt"_s, u"4.txt"_s, u"5.txt"_s});
     bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectError();
-    bench.rename(bench.window->optAttachBegin, u"x"_s);
+    // While the box is up, the bar shows how far the renaming came, not its last repaint.
+    bench.expectError([&] { QCOMPARE(bench.window.pbStatus->bar()->value(), 2); });
+    bench.rename(bench.window.optAttachBegin, u"x"_s);
 
     QVERIFY(bench.dialogs.allAnswered());
     QCOMPARE(bench.filesOnDisk(), (QStringList{u"3.txt"_s, u"4.txt"_s, u"5.txt"_s, u"x1.txt"_s,
                                                u"x2.txt"_s, u"x3.txt"_s}));
     bench.verifyNothingLost();
-    QCOMPARE(bench.window->pbStatus->Value(), 2);
+    QCOMPARE(bench.window.pbStatus->Value(), 2);
     // The list still shows the names it had, with the selection, and the text stays.
     QCOMPARE(bench.listed(), (QStringList{u"1.txt"_s, u"2.txt"_s, u"3.txt"_s, u"4.txt"_s,
                                           u"5.txt"_s, u"x3.txt"_s}));
-    QCOMPARE(bench.window->lsList->selectedPositions(), (std::vector<qsizetype>{1, 2, 3, 4, 5}));
-    QCOMPARE(bench.window->Text1->text(), u"x"_s);
+    QCOMPARE(bench.window.lsList->selectedPositions(), (std::vector<qsizetype>{1, 2, 3, 4, 5}));
+    QCOMPARE(bench.window.Text1->text(), u"x"_s);
 
     // Renaming again fails at once: the first listed name is gone.
     bench.expectConfirmation(MsgBoxAnswer::Yes);
     bench.expectError();
-    bench.window->cmdRename->click();
+    bench.window.cmdRename->click();
     QVERIFY(bench.dialogs.allAnswered());
-    bench.verifyNothingLost();
-}
-
-void RenameCommandTest::laterSelectedFileStillHoldsTheName()
-{
-    const QStringList names = {u"1.txt"_s, u"11.txt"_s};
-    Workbench bench(names);
-    bench.select(names);
-    bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectError();
-    bench.rename(bench.window->optReplace, u"1"_s, u"11"_s, true);
-    QCOMPARE(bench.filesOnDisk(), names);
-    bench.verifyNothingLost();
-}
-
-void RenameCommandTest::twoFilesPlannedToOneName()
-{
-    const QStringList names = {u"a-x.txt"_s, u"a-X.txt"_s};
-    Workbench bench(names);
-    bench.select(names);
-    bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectError();
-    bench.rename(bench.window->optReplace, u"-x"_s, QString());
-    QCOMPARE(bench.filesOnDisk().size(), 2);
-    QVERIFY(bench.filesOnDisk().contains(u"a.txt"_s));
-    bench.verifyNothingLost();
-    QCOMPARE(bench.window->pbStatus->Value(), 1);
-}
-
-void RenameCommandTest::caseOnlyRename()
-{
-    Workbench bench({u"holiday.JPG"_s});
-    bench.select({u"holiday.JPG"_s});
-    bench.expectConfirmation(MsgBoxAnswer::Yes);
-    bench.expectSuccess();
-    bench.rename(bench.window->optReplace, u"HOLIDAY"_s, u"Holiday"_s);
-    QCOMPARE(bench.filesOnDisk(), QStringList{u"Holiday.JPG"_s});
     bench.verifyNothingLost();
 }
 
@@ -362,59 +277,112 @@ void RenameCommandTest::fileDeletedAfterTheListWasFilled()
     bench.originalContents.removeOne(u"was b.txt"_s);
     bench.expectConfirmation(MsgBoxAnswer::Yes);
     bench.expectError();
-    bench.rename(bench.window->optAttachBegin, u"z"_s);
+    bench.rename(bench.window.optAttachBegin, u"z"_s);
     QCOMPARE(bench.filesOnDisk(), (QStringList{u"c.txt"_s, u"za.txt"_s}));
     bench.verifyNothingLost();
 }
 
-void RenameCommandTest::namesThatWouldLeaveTheFolder_data()
+void RenameCommandTest::namesThatCannotBeMadeFailAtThatFile_data()
 {
+    QTest::addColumn<int>("mode"); // renameOption
+    QTest::addColumn<QStringList>("selected");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("atBeginning");
-    QTest::newRow("up at the beginning") << u"../x"_s << true;
-    QTest::newRow("up at the end") << u"/../../x"_s << false;
-    QTest::newRow("into a folder") << u"sub/"_s << true;
-    QTest::newRow("backslash") << u"sub\\"_s << true;
-    QTest::newRow("too long") << QString(300, u'n') << false;
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QStringList>("after");
+    const QStringList both = {u"1.txt"_s, u"abc.txt"_s};
+    const QStringList all = {u"1.txt"_s, u"abc.txt"_s, u"sit"_s, u"x.bat"_s};
+    // Names that would leave the folder or that it cannot hold.
+    QTest::newRow("up at the beginning") << 1 << both << u"../x"_s << QString() << all;
+    QTest::newRow("up at the end") << 2 << both << u"/../../x"_s << QString() << all;
+    QTest::newRow("into a folder") << 1 << both << u"sub/"_s << QString() << all;
+    QTest::newRow("backslash") << 1 << both << u"sub\\"_s << QString() << all;
+    QTest::newRow("too long") << 2 << both << QString(300, u'n') << QString() << all;
+    // Names the list would hide: the file would vanish from it.
+    QTest::newRow("leading dot") << 1 << both << u"."_s << QString() << all;
+    QTest::newRow("line break") << 2 << both << u"\r\n    fake"_s << QString() << all;
+    QTest::newRow("name part emptied")
+        << 3 << QStringList{u"abc.txt"_s} << u"abc"_s << QString() << all;
+    QTest::newRow("protected ending")
+        << 2 << QStringList{u"1.txt"_s, u"sit"_s} << u"com"_s << QString()
+        << QStringList{u"1com.txt"_s, u"abc.txt"_s, u"sit"_s, u"x.bat"_s};
+    QTest::newRow("autoexec.bat") << 3 << QStringList{u"x.bat"_s} << u"x"_s << u"autoexec"_s << all;
 }
 
-void RenameCommandTest::namesThatWouldLeaveTheFolder()
+void RenameCommandTest::namesThatCannotBeMadeFailAtThatFile()
 {
+    QFETCH(int, mode);
+    QFETCH(QStringList, selected);
     QFETCH(QString, text);
-    QFETCH(bool, atBeginning);
-    const QStringList names = {u"a.txt"_s, u"b.txt"_s};
-    Workbench bench(names);
-    bench.select(names);
+    QFETCH(QString, replacement);
+    QFETCH(QStringList, after);
+    Workbench bench({u"1.txt"_s, u"abc.txt"_s, u"sit"_s, u"x.bat"_s});
+    bench.select(selected);
     bench.expectConfirmation(MsgBoxAnswer::Yes);
     bench.expectError();
-    bench.rename(atBeginning ? bench.window->optAttachBegin : bench.window->optAttachEnd, text);
-    QCOMPARE(bench.filesOnDisk(), names);
+    bench.renameIn(mode, text, replacement);
+    QVERIFY(bench.dialogs.allAnswered());
+    QCOMPARE(bench.filesOnDisk(), after);
     bench.verifyNothingLost();
     QCOMPARE(bench.drives.entriesOf(folder + u"\\sub"_s), QStringList());
     QCOMPARE(bench.drives.entriesOf(u"C:\\"_s), QStringList{u"work"_s});
-    QCOMPARE(bench.window->pbStatus->Value(), 0);
+    QCOMPARE(bench.window.pbStatus->Value(), after.contains(u"1com.txt"_s) ? 1 : 0);
+}
+
+void RenameCommandTest::renamesOnlyInTheListedFolder_data()
+{
+    QTest::addColumn<QString>("replaced"); // the folder that another takes the place of
+    QTest::newRow("the folder") << u"C:\\top\\work"_s;
+    QTest::newRow("a folder above") << u"C:\\top"_s;
+    QTest::newRow("none, the folder is removed") << QString();
+}
+
+void RenameCommandTest::renamesOnlyInTheListedFolder()
+{
+    QFETCH(QString, replaced);
+    WindowFixture f;
+    f.make({}, {u"C:\\top\\work\\a.txt"_s, u"C:\\top\\work\\b.txt"_s,
+                u"C:\\elsewhere\\work\\a.txt"_s, u"C:\\elsewhere\\work\\b.txt"_s});
+    f.showFolder(u"C:\\top\\work"_s);
+    f.select({u"a.txt"_s, u"b.txt"_s});
+    // Between the list and the answer Yes, the path comes to lead to other files.
+    f.expectConfirmation(MsgBoxAnswer::Yes, std::nullopt, [&] {
+        if (replaced.isEmpty()) {
+            QVERIFY(QDir(f.drives.native(u"C:\\top\\work"_s)).removeRecursively());
+            return;
+        }
+        QVERIFY(QFile::rename(f.drives.native(replaced), f.drives.native(u"C:\\moved"_s)));
+        QVERIFY(
+            f.drives.makeLink(replaced, QFile::encodeName(f.drives.native(
+                                            QString(replaced).replace(u"top"_s, u"elsewhere"_s)))));
+    });
+    f.expectError();
+    f.rename(f.window.optAttachBegin, u"x"_s);
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(f.drives.entriesOf(u"C:\\elsewhere\\work"_s), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    if (!replaced.isEmpty()) {
+        const QString moved = replaced.endsWith(u"work"_s) ? u"C:\\moved"_s : u"C:\\moved\\work"_s;
+        QCOMPARE(f.drives.entriesOf(moved), (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    }
+    QCOMPARE(f.window.pbStatus->Value(), 0);
 }
 
 void RenameCommandTest::moreFilesThanSixteenBitsCount()
 {
-    TestDrives drives;
-    QVERIFY(drives.makeFolder(folder));
+    WindowFixture f;
+    QVERIFY(f.drives.makeFolder(folder));
     const int count = 33000;
-    QVERIFY(drives.makeEmptyFiles(folder, count, "f"));
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
-    w.File1.setPath(folder);
-    w.DisplayFiles();
-    w.lsList->selectAll();
-    dialogs.expectBox(YesNo, u"Renaming Files..."_s, MsgBoxAnswer::Yes);
-    dialogs.expectBox(OkOnly, u"Brindlewick - Success"_s, MsgBoxAnswer::Ok);
-    w.Text1->setText(u"g"_s);
-    w.cmdRename->click();
-    QVERIFY(dialogs.allAnswered());
-    QCOMPARE(w.lsList->itemCount(), count);
-    QCOMPARE(w.lsList->itemText(1), u"gf0"_s);
-    QCOMPARE(w.lsList->itemText(count), u"gf"_s + QString::number(count - 1));
-    QCOMPARE(QDir(drives.native(folder)).entryList(QDir::Files).size(), count);
+    QVERIFY(f.drives.makeEmptyFiles(folder, count, "f"));
+    f.showFolder(folder);
+    f.window.lsList->selectAll();
+    f.expectConfirmation(MsgBoxAnswer::Yes);
+    f.expectSuccess();
+    f.window.Text1->setText(u"g"_s);
+    f.window.cmdRename->click();
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(f.window.lsList->itemCount(), count);
+    QCOMPARE(f.window.lsList->itemText(1), u"gf0"_s);
+    QCOMPARE(f.window.lsList->itemText(count), u"gf"_s + QString::number(count - 1));
+    QCOMPARE(QDir(f.drives.native(folder)).entryList(QDir::Files).size(), count);
 }
 
 QTEST_MAIN(RenameCommandTest)

@@ -8,9 +8,9 @@ namespace brindlewick::test
 {
 
 void ScriptedDialogs::expectBox(int style, const QString &title, MsgBoxAnswer answer,
-                                std::optional<QString> prompt)
+                                std::optional<QString> prompt, std::function<void()> whileShown)
 {
-    expectedBoxes_.push_back({style, title, answer, std::move(prompt)});
+    expectedBoxes_.push_back({style, title, answer, std::move(prompt), std::move(whileShown)});
 }
 
 void ScriptedDialogs::expectMenu(const QString &itemText)
@@ -36,6 +36,8 @@ MsgBoxAnswer ScriptedDialogs::MsgBox(const QString &prompt, int style, const QSt
                                 QStringLiteral(": ") + prompt),
                      __FILE__, __LINE__);
     }
+    if (expected.whileShown)
+        expected.whileShown();
     return expected.answer;
 }
 

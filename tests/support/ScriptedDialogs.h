@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace brindlewick::test
@@ -21,9 +22,11 @@ struct RecordedBox {
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    // prompt: when given, the box must show exactly this text.
+    // prompt: when given, the box must show exactly this text. whileShown runs while the box
+    // is up, before it is answered: to look at the window then, or to change the disk.
     void expectBox(int style, const QString &title, MsgBoxAnswer answer,
-                   std::optional<QString> prompt = std::nullopt);
+                   std::optional<QString> prompt = std::nullopt,
+                   std::function<void()> whileShown = {});
     // itemText: the menu item to choose, by its caption; empty closes the menu unchosen.
     void expectMenu(const QString &itemText);
 
@@ -40,6 +43,7 @@ private:
         QString title;
         MsgBoxAnswer answer;
         std::optional<QString> prompt;
+        std::function<void()> whileShown;
     };
 
     std::deque<ExpectedBox> expectedBoxes_;

@@ -9,16 +9,16 @@
 namespace brindlewick::test
 {
 
-TestDrives::TestDrives()
-    : TestDrives({{u'A', DriveType::Removable, {}},
-                  {u'C', DriveType::Fixed, QStringLiteral("SYSTEM")},
-                  {u'D', DriveType::Fixed, {}},
-                  {u'E', DriveType::CdRom, {}},
-                  {u'F', DriveType::Remote, {}}})
+std::vector<TestDrive> TestDrives::standardLayout()
 {
+    return {{u'A', DriveType::Removable, {}},
+            {u'C', DriveType::Fixed, QStringLiteral("SYSTEM")},
+            {u'D', DriveType::Fixed, {}},
+            {u'E', DriveType::CdRom, {}},
+            {u'F', DriveType::Remote, {}}};
 }
 
-TestDrives::TestDrives(const std::vector<TestDrive> &layout)
+TestDrives::TestDrives(const std::vector<TestDrive> &layout, RenameWay renameWay)
 {
     std::vector<Drive> drives;
     for (const TestDrive &drive : layout) {
@@ -26,7 +26,7 @@ TestDrives::TestDrives(const std::vector<TestDrive> &layout)
         drives.push_back({drive.letter, folders_.back()->path(), drive.type, drive.label});
     }
     platform_ = std::make_unique<PosixPlatform>(DriveTable(std::move(drives)),
-                                                QStringLiteral("C:\\WINDOWS"));
+                                                QStringLiteral("C:\\WINDOWS"), renameWay);
 }
 
 QString TestDrives::native(const QString &drivePath) const
@@ -50,6 +50,13 @@ bool TestDrives::makeFolder(const QString &drivePath) const
 {
     const QString path = native(drivePath);
     return !path.isEmpty() && QDir().mkpath(path);
+}
+
+bool TestDrives::makeLink(const QString &drivePath, const QByteArray &target) const
+{
+    const QString path = native(drivePath);
+    return !path.isEmpty() && QDir().mkpath(QFileInfo(path).path()) &&
+           ::symlink(target.constData(), QFile::encodeName(path).constData()) == 0;
 }
 
 bool TestDrives::makeEmptyFiles(const QString &folder, int count, const QByteArray &prefix,

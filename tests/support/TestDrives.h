@@ -23,8 +23,11 @@ struct TestDrive {
 class TestDrives
 {
 public:
-    TestDrives();
-    explicit TestDrives(const std::vector<TestDrive> &layout);
+    static std::vector<TestDrive> standardLayout();
+    // renameWay: the first way of renaming without replacing that the platform tries, to take
+    // the ways of other file systems here.
+    explicit TestDrives(const std::vector<TestDrive> &layout = standardLayout(),
+                        RenameWay renameWay = RenameWay::NoReplaceFlag);
 
     const PosixPlatform &platform() const { return *platform_; }
 
@@ -33,6 +36,8 @@ public:
     // Creates the file with its folders; returns false when it could not.
     bool makeFile(const QString &drivePath, const QByteArray &content = {}) const;
     bool makeFolder(const QString &drivePath) const;
+    // A symbolic link at drivePath holding target, a native path as is (relative or not).
+    bool makeLink(const QString &drivePath, const QByteArray &target) const;
     // Empty files prefix0suffix to prefix<count-1>suffix in an existing folder, quickly.
     bool makeEmptyFiles(const QString &folder, int count, const QByteArray &prefix,
                         const QByteArray &suffix = {}) const;

@@ -1,9 +1,7 @@
 #include "browsing/NodeTree.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
+#include "support/WindowFixture.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
-#include "window/frmMain.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -44,9 +42,8 @@ private Q_SLOTS:
 
 void AccessibilityTest::everyControlHasItsNameAndRole()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
 
     const struct {
@@ -72,9 +69,8 @@ void AccessibilityTest::everyControlHasItsNameAndRole()
 
 void AccessibilityTest::textBoxesAreNamedByTheLabelShown()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     w.optReplace->click();
     QCOMPARE(spokenName(w.Text1), u"Text to replace"_s);

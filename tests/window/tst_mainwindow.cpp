@@ -1,9 +1,7 @@
 #include "browsing/NodeTree.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
+#include "support/WindowFixture.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
-#include "window/frmMain.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -47,9 +45,8 @@ QRect twips(int left, int top, int width, int height)
 
 void MainWindowTest::controlsAtCreation()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
 
     QCOMPARE(w.windowTitle(), u"Brindlewick"_s);
@@ -90,14 +87,13 @@ void MainWindowTest::controlsAtCreation()
     QCOMPARE(w.lsDeselAll->text(), u"&Deselect All"_s);
     QVERIFY(!w.hidMenu->isVisible());
     QVERIFY(w.findChildren<QMenuBar *>().isEmpty());
-    QVERIFY(dialogs.boxes().isEmpty());
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void MainWindowTest::geometryAtInitialSize()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
 
     QCOMPARE(w.size(), QSize(twipsToPixels(6015), twipsToPixels(6240)));
@@ -131,9 +127,8 @@ void MainWindowTest::geometryAtInitialSize()
 
 void MainWindowTest::tabOrder()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     w.optReplace->setChecked(true); // every control of the order can take focus
 
@@ -157,9 +152,8 @@ void MainWindowTest::tabOrder()
 
 void MainWindowTest::enlargingGrowsTreeAndList()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     QVERIFY(w.minimumSize() == w.size());
 
@@ -189,9 +183,8 @@ void MainWindowTest::enlargingGrowsTreeAndList()
 
 void MainWindowTest::accessKeysReachTheOptions()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -218,9 +211,8 @@ void MainWindowTest::accessKeysReachTheOptions()
 
 void MainWindowTest::imagesUnderTheirKeys()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     QCOMPARE(w.img.keys(), (QStringList{u"unknown"_s, u"fixed"_s, u"ram"_s, u"remove"_s, u"cd"_s,
                                         u"folder"_s, u"open"_s}));
     for (const QString &key : w.img.keys())

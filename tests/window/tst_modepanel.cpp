@@ -1,7 +1,5 @@
 #include "browsing/NodeTree.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TestDrives.h"
-#include "window/frmMain.h"
+#include "support/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -103,9 +101,8 @@ void ModePanelTest::transitions()
     QFETCH(State, from);
     QFETCH(State, to);
     QFETCH(bool, textsEmptied);
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     if (from != State::A)
         enter(w, from);
@@ -116,14 +113,13 @@ void ModePanelTest::transitions()
     verifyState(w, to);
     QCOMPARE(w.Text1->text(), textsEmptied ? QString() : u" old "_s);
     QCOMPARE(w.Text2->text(), textsEmptied ? QString() : u"new"_s);
-    QVERIFY(dialogs.boxes().isEmpty());
+    QVERIFY(f.dialogs.boxes().isEmpty());
 }
 
 void ModePanelTest::boxIsClearAfterComingBackFromAttach()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     enter(w, State::D);
     enter(w, State::B);
@@ -134,9 +130,8 @@ void ModePanelTest::boxIsClearAfterComingBackFromAttach()
 
 void ModePanelTest::greyedBoxIgnoresClicks()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     typeTexts(w);
     w.chkCase->click();
@@ -152,9 +147,8 @@ void ModePanelTest::greyedBoxIgnoresClicks()
 
 void ModePanelTest::programChangeOfTheBoxEndsInTheAttachMode()
 {
-    TestDrives drives;
-    ScriptedDialogs dialogs;
-    frmMain w(drives.platform(), dialogs);
+    WindowFixture f;
+    frmMain &w = f.window;
     w.show();
     enter(w, State::D);
     // Called directly, as the program does, with the box still ticked.

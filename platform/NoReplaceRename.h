@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace brindlewick
+{
+
+// The ways a rename is kept from replacing a file, from the best a file system offers to the
+// last resort. Each is tried where the file system does not support the one before it.
+enum class RenameWay {
+    NoReplaceFlag, // renameat2 with RENAME_NOREPLACE
+    HardLink,      // a second name made by link, then the first removed
+    Reservation,   // the new name created exclusively, then renamed over
+};
+
+// Renames from to to inside the folder dirFd, never replacing a file that is not the
+// caller's own, starting with the way first. Returns 0, or -1 with errno set: EEXIST when
+// the name is taken.
+int renameWithoutReplacing(int dirFd, const char *from, const char *to, RenameWay first);
+
+// The same for a change of letter case alone. On a file system that ignores case the new name
+// is taken by the file itself; there the change goes through a free temporary name.
+int renameLetterCase(int dirFd, const QByteArray &from, const QByteArray &to, RenameWay first);
+
+} // namespace brindlewick
