@@ -35,15 +35,64 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-// Answers every box with Yes (or OK) and every menu with its item of the given caption.
+// The longest time between two paints of the window's widgets, from begin() to end().
+class PaintGaps : public QObject
+{
+public:
+    // Starts afresh, on window.
+    void watch(const QWidget *window)
+    {
+        window_ = window;
+        measuring_ = false;
+        longestMs_ = 0;
+    }
+    void begin()
+    {
+        measuring_ = window_ != nullptr;
+        sinceLast_.start();
+    }
+    void end()
+    {
+        if (measuring_)
+            longestMs_ = std::max(longestMs_, double(sinceLast_.nsecsElapsed()) / 1e6);
+        measuring_ = false;
+    }
+    double longestMs() const { return longestMs_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        if (measuring_ && event->type() == QEvent::Paint && widget && widget->window() == window_) {
+            longestMs_ = std::max(longestMs_, double(sinceLast_.nsecsElapsed()) / 1e6);
+            sinceLast_.restart();
+        }
+        return false;
+    }
+
+private:
+    const QWidget *window_ = nullptr;
+    bool measuring_ = false;
+    QElapsedTimer sinceLast_;
+    double longestMs_ = 0;
+};
+
+// Answers every box with Yes (or OK) and every menu with its item of the given caption. The
+// renaming runs from the Yes to the next box: the paint gaps are measured in between.
 class AnsweringDialogs final : public Dialogs
 {
 public:
     QString menuChoice;
+    PaintGaps paintGaps;
 
     MsgBoxAnswer MsgBox(const QString &, int style, const QString &) override
     {
-        return style == YesNo ? MsgBoxAnswer::Yes : MsgBoxAnswer::Ok;
+        if (style == YesNo) {
+            paintGaps.begin();
+            return MsgBoxAnswer::Yes;
+        }
+        paintGaps.end();
+        return MsgBoxAnswer::Ok;
     }
     QAction *PopupMenu(QMenu &menu) override
     {
@@ -187,6 +236,9 @@ void benchRename(Bench &bench, const QString &root, qsizetype count, int runs)
     makeFiles(folder, count);
     makeFiles(floorFolder, count);
     std::unique_ptr<frmMain> w = bench.window();
+    w->show(); // to be painted while it works, as on a desktop
+    bench.dialogs.paintGaps.watch(w.get());
+    qApp->installEventFilter(&bench.dialogs.paintGaps);
     w->File1.setPath(u"C:\\"_s + name);
     w->DisplayFiles();
     w->optAttachEnd->click();
@@ -207,7 +259,10 @@ void benchRename(Bench &bench, const QString &root, qsizetype count, int runs)
         w->lsList->itemCount() == count && w->lsList->itemText(1).count(u"_x"_s) == runs;
     if (!allRenamed)
         std::printf("bench rename: the window did not rename every file\n");
+    qApp->removeEventFilter(&bench.dialogs.paintGaps);
     report("rename", count, median(times), median(floors));
+    std::printf("bench rename_paint_gap n=%lld ms=%.2f floor_ms=0 ratio=0\n", (long long)count,
+                bench.dialogs.paintGaps.longestMs());
 }
 
 void benchExpand(Bench &bench, const QString &root, int folders, int runs)

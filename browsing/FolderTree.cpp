@@ -146,6 +146,7 @@ void frmMain::UpdateFolderIcons()
 
 void frmMain::DirTree_Expand(TreeNode *Node)
 {
+    const Busy busy(*this);
     Expanding = true;
     const auto done = qScopeGuard([this] { Expanding = false; });
     DirTree->setSelectedItem(Node);

@@ -19,6 +19,7 @@ void frmMain::RenameFiles(qsizetype selFiles)
     // path now leads elsewhere (the folder or one above it replaced, a mount gone), the files
     // there are not the ones listed: nothing is touched.
     const OpenFolder folder = File1.folder();
+    const Busy busy(*this);
     bool renamedAny = false;
     bool flushed = false;
     const auto flush = [&] {

@@ -35,10 +35,12 @@ void ProgressMeter::setValue(int value)
 void ProgressMeter::showValue()
 {
     bar_->setRange(0, std::max(max_, 0));
-    // QProgressBar repaints at once when its picture changes, so this shows even while no
-    // events are processed.
     bar_->setValue(std::clamp(value_, 0, std::max(max_, 0)));
+    // Painted at once, even while no events are processed. QProgressBar itself would wait
+    // until the bar has grown by a whole chunk, which on a large folder takes seconds.
+    bar_->repaint();
     sinceShown_.restart();
+    Q_EMIT shown();
 }
 
 } // namespace brindlewick

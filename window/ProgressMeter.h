@@ -27,6 +27,8 @@ public:
 
 Q_SIGNALS:
     void valueSet(int value);
+    // The bar has just been repainted with the value.
+    void shown();
 
 private:
     QProgressBar *bar_;

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
+#include <utility>
 
 namespace brindlewick
 {
@@ -160,6 +163,11 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
             [this] { runHandler("lsSelAll_Click", [this] { lsSelAll_Click(); }); });
     connect(lsDeselAll, &QAction::triggered, this,
             [this] { runHandler("lsDeselAll_Click", [this] { lsDeselAll_Click(); }); });
+    // Long work repaints the window whenever the bar does, and only then: not once per file.
+    connect(pbStatus, &ProgressMeter::shown, this, [this] {
+        if (isBusy())
+            QCoreApplication::processEvents();
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -238,6 +246,68 @@ FileSystemObject &frmMain::fileSystem()
     if (!FSO)
         FSO.emplace(platform_);
     return *FSO;
+}
+
+frmMain::Busy::Busy(frmMain &window) : window_(window)
+{
+    if (window_.busyDepth_++ == 0) {
+        qApp->installEventFilter(&window_);
+        window_.setCursor(Qt::WaitCursor);
+    }
+}
+
+frmMain::Busy::~Busy()
+{
+    if (--window_.busyDepth_ > 0)
+        return;
+    qApp->removeEventFilter(&window_);
+    window_.unsetCursor();
+    if (std::exchange(window_.closeWhenIdle_, false))
+        QMetaObject::invokeMethod(&window_, &QWidget::close, Qt::QueuedConnection);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (isBusy()) {
+        closeWhenIdle_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        const auto *widget = qobject_cast<const QWidget *>(watched);
+        if (isBusy() && (watched == windowHandle() || (widget && widget->window() == this)))
+            return true;
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 MsgBoxAnswer frmMain::MsgBox(const QString &prompt, int style, const QString &title)

@@ -84,6 +84,9 @@ public:
     // grows with the list when the window is enlarged.
     int nameColumnTwips() const { return nameColumnTwips_; }
 
+    // True while a renaming or an expansion runs: the window paints, but takes no input.
+    bool isBusy() const { return busyDepth_ > 0; }
+
     // Controls, in tab order, then the ones outside it.
     ReportList *lsList;
     QLineEdit *Text1;
@@ -123,8 +126,26 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // A close asked for while the window is busy waits for the work to end.
+    void closeEvent(QCloseEvent *event) override;
+    // While busy, input to the window is dropped.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Marks a long piece of work: while one lives, the window repaints at the bar's pace, takes
+    // no input and puts off being closed. They nest.
+    class Busy
+    {
+    public:
+        explicit Busy(frmMain &window);
+        ~Busy();
+        Busy(const Busy &) = delete;
+        Busy &operator=(const Busy &) = delete;
+
+    private:
+        frmMain &window_;
+    };
+
     enum class Anchor { Tree, List, BottomRight, BottomSpan };
     struct Placement {
         QWidget *widget;
@@ -151,6 +172,8 @@ private:
     Dialogs &dialogs_;
     std::vector<Placement> placements_;
     int nameColumnTwips_ = 3030;
+    int busyDepth_ = 0;
+    bool closeWhenIdle_ = false;
 };
 
 template<typename Handler> void frmMain::runHandler(const char *name, Handler &&handler)

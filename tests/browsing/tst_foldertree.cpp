@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <QTimer>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -77,7 +78,13 @@ void FolderTreeTest::expansionLoadsOneLevelAhead()
     QCOMPARE(p->Children(), 3); // loaded during start-up's look-ahead
     QCOMPARE(s.node(u"C:\\P\\a"_s)->Children(), 0);
 
+    // The window takes the events that wait, the paints among them, while it walks.
+    bool handledWhileWalking = false;
+    QObject::connect(s.window.pbStatus, &ProgressMeter::valueSet, &s.window, [&] {
+        QTimer::singleShot(0, &s.window, [&] { handledWhileWalking |= s.window.Expanding; });
+    });
     p->setExpanded(true);
+    QVERIFY(handledWhileWalking);
     QCOMPARE(s.node(u"C:\\P\\a"_s)->Children(), 1);
     QCOMPARE(s.node(u"C:\\P\\b"_s)->Children(), 2);
     QCOMPARE(s.node(u"C:\\P\\c"_s)->Children(), 0);

@@ -5,12 +5,14 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
@@ -79,6 +81,8 @@ private Q_SLOTS:
     void namesThatCannotBeMadeFailAtThatFile();
     void renamesOnlyInTheListedFolder_data();
     void renamesOnlyInTheListedFolder();
+    void paintsButTakesNoInputWhileRenaming();
+    void closingWaitsForTheRenamingToEnd();
     void moreFilesThanSixteenBitsCount();
 };
 
@@ -364,6 +368,63 @@ void RenameCommandTest::renamesOnlyInTheListedFolder()
         QCOMPARE(f.drives.entriesOf(moved), (QStringList{u"a.txt"_s, u"b.txt"_s}));
     }
     QCOMPARE(f.window.pbStatus->Value(), 0);
+}
+
+void RenameCommandTest::paintsButTakesNoInputWhileRenaming()
+{
+    const QStringList names = {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s};
+    Workbench bench(names);
+    frmMain &w = bench.window;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    bench.select({u"a.txt"_s, u"b.txt"_s});
+    const BusyPaints paints(w, w.lsList->viewport());
+    // As the box goes, the window has events waiting: the place of the box to repaint. Keys
+    // come while the files are renamed.
+    bool waitingRan = false;
+    bench.expectConfirmation(MsgBoxAnswer::Yes, std::nullopt, [&] {
+        QTimer::singleShot(0, &w, [&] {
+            waitingRan = true;
+            w.lsList->viewport()->update();
+        });
+    });
+    connect(w.pbStatus, &ProgressMeter::valueSet, this, [&](int value) {
+        if (value != 1)
+            return;
+        QCoreApplication::postEvent(
+            w.lsList, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier));
+        QCoreApplication::postEvent(w.Text1,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, {}, u"z"_s));
+    });
+    bench.expectSuccess([&] {
+        QVERIFY(waitingRan);
+        QVERIFY(paints.count() > 0);
+        QCOMPARE(w.lsList->selectedPositions(), (std::vector<qsizetype>{1, 2}));
+        QCOMPARE(w.Text1->text(), u"x"_s);
+    });
+    bench.rename(w.optAttachBegin, u"x"_s);
+    QVERIFY(bench.dialogs.allAnswered());
+    QCOMPARE(bench.filesOnDisk(), (QStringList{u"c.txt"_s, u"xa.txt"_s, u"xb.txt"_s}));
+    QVERIFY(!w.isBusy());
+}
+
+void RenameCommandTest::closingWaitsForTheRenamingToEnd()
+{
+    const QStringList names = {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s};
+    Workbench bench(names);
+    bench.window.show();
+    bench.select(names);
+    bool closedAtOnce = true;
+    connect(bench.window.pbStatus, &ProgressMeter::valueSet, this, [&](int value) {
+        if (value == 1)
+            closedAtOnce = bench.window.close();
+    });
+    bench.expectConfirmation(MsgBoxAnswer::Yes);
+    bench.expectSuccess([&] { QVERIFY(bench.window.isVisible()); });
+    bench.rename(bench.window.optAttachEnd, u"_1"_s);
+    QVERIFY(!closedAtOnce);
+    QCOMPARE(bench.filesOnDisk(), (QStringList{u"a_1.txt"_s, u"b_1.txt"_s, u"c_1.txt"_s}));
+    QTRY_VERIFY(!bench.window.isVisible());
 }
 
 void RenameCommandTest::moreFilesThanSixteenBitsCount()

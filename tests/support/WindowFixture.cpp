@@ -3,6 +3,7 @@
 #include "browsing/NodeTree.h"
 #include "window/ReportList.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,21 @@ QList<int> valuesSeen(const QSignalSpy &spy)
     for (const QList<QVariant> &call : spy)
         values.append(call.at(0).toInt());
     return values;
+}
+
+BusyPaints::BusyPaints(const frmMain &window, const QWidget *widget)
+    : window_(window), widget_(widget)
+{
+    qApp->installEventFilter(this);
+}
+
+bool BusyPaints::eventFilter(QObject *watched, QEvent *event)
+{
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    if (event->type() == QEvent::Paint && window_.isBusy() && widget &&
+        widget->window() == &window_)
+        ++count_;
+    return false;
 }
 
 WindowFixture::WindowFixture(const std::vector<TestDrive> &layout)
@@ -116,10 +132,10 @@ void WindowFixture::expectNotice()
                       "Those files will not be renamed."_s);
 }
 
-void WindowFixture::expectSuccess()
+void WindowFixture::expectSuccess(std::function<void()> whileShown)
 {
     dialogs.expectBox(OkOnly, u"Brindlewick - Success"_s, MsgBoxAnswer::Ok,
-                      u"File renaming complete."_s);
+                      u"File renaming complete."_s, std::move(whileShown));
 }
 
 void WindowFixture::expectError(std::function<void()> whileShown)

@@ -22,6 +22,23 @@ QStringList listedNames(const frmMain &window);
 // The values a spy on the progress meter's valueSet saw, in order.
 QList<int> valuesSeen(const QSignalSpy &spy);
 
+// Counts the paint events a widget of the window gets while the window is busy. The progress
+// bar repaints itself at once; the others only when the window takes its events.
+class BusyPaints : public QObject
+{
+public:
+    BusyPaints(const frmMain &window, const QWidget *widget);
+    int count() const { return count_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    const frmMain &window_;
+    const QWidget *widget_;
+    int count_ = 0;
+};
+
 // The window over drives of its own, its boxes answered from a script. Making it reads no
 // disk: lay out the folders first, then start it or show a folder.
 class WindowFixture
@@ -52,7 +69,7 @@ public:
     void expectConfirmation(MsgBoxAnswer answer, std::optional<QString> prompt = std::nullopt,
                             std::function<void()> whileShown = {});
     void expectNotice();
-    void expectSuccess();
+    void expectSuccess(std::function<void()> whileShown = {});
     void expectError(std::function<void()> whileShown = {});
 
     TestDrives drives;
