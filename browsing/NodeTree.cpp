@@ -1,9 +1,13 @@
 #include "browsing/NodeTree.h"
 
+#include "browsing/TreeText.h"
 #include "window/ImageList.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QTimer>
 #include <stdexcept>
 
 namespace brindlewick
@@ -51,6 +55,11 @@ QVariant TreeNode::data(int column, int role) const
 {
     if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
         return text_;
+    if (column == 0 && role == Qt::ToolTipRole) {
+        // Where the user is, in the form the program speaks of folders.
+        const QString folder = folderPathOf(FullPath()).value_or(QString());
+        return folder.endsWith(u':') ? folder + u'\\' : folder;
+    }
     if (column == 0 && role == Qt::DecorationRole) {
         const bool open = isExpanded() && !expandedImage_.isEmpty();
         return tree_.images_.icon(open ? expandedImage_ : image_);
@@ -126,6 +135,11 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
 {
     setColumnCount(1);
     setHeaderHidden(true);
+    // Qt still lists a hidden header to screen readers, under the name "1": leave it none.
+    setHeaderLabel(QString());
+    // Deep folders keep their whole names: the tree scrolls sideways instead of cutting them.
+    header()->setStretchLastSection(false);
+    setColumnWidth(0, viewport()->width());
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);
@@ -137,6 +151,14 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
         showChildren(expanded);
         expanded->emitDataChanged();
         Q_EMIT nodeExpanded(expanded);
+        // The new children come into view as far as they fit, the node itself staying in view:
+        // once the tree has laid them out, which it does anyway before it paints them.
+        QTimer::singleShot(0, this, [this, expanded] {
+            if (expanded->isExpanded() && expanded->childCount() > 0) {
+                scrollToItem(expanded->child(expanded->childCount() - 1));
+                scrollToItem(expanded);
+            }
+        });
     });
     connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
         TreeNode *collapsed = nodeOf(item);
@@ -234,9 +256,11 @@ TreeNode *NodeTree::add(TreeNode *relative, const NewNode &node)
     if (!relative) {
         made->inWidget_ = true;
         addTopLevelItem(made);
+        widenFor(nullptr, {made});
     } else if (relative->childrenInWidget_) {
         made->inWidget_ = true;
         relative->addChild(made);
+        widenFor(relative, {made});
     } else if (before == 0) {
         relative->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     }
@@ -293,6 +317,7 @@ qsizetype NodeTree::attach(TreeNode *parent, const QList<QTreeWidgetItem *> &ite
             parent->addChildren(items);
         else
             addTopLevelItems(items);
+        widenFor(parent, items);
     } else if (!items.isEmpty()) {
         parent->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     }
@@ -313,6 +338,37 @@ void NodeTree::showChildren(TreeNode *node)
     }
     node->addChildren(items);
     node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    widenFor(node, items);
+}
+
+void NodeTree::widenFor(const TreeNode *parent, const QList<QTreeWidgetItem *> &items)
+{
+    int depth = rootIsDecorated() ? 1 : 0;
+    for (const TreeNode *above = parent; above; above = above->parent_)
+        ++depth;
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 0;
+    for (QTreeWidgetItem *item : items)
+        widest = std::max(widest, metrics.horizontalAdvance(nodeOf(item)->Text()));
+    const int icon = iconSize().isValid()
+                         ? iconSize().width()
+                         : style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    contentWidth_ = std::max(contentWidth_, depth * indentation() + icon + 4 * margin + widest);
+    fitColumn();
+}
+
+void NodeTree::fitColumn()
+{
+    const int width = std::max(contentWidth_, viewport()->width());
+    if (columnWidth(0) != width)
+        setColumnWidth(0, width);
+}
+
+void NodeTree::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    fitColumn();
 }
 
 void NodeTree::showNode(TreeNode *node)

@@ -132,6 +132,7 @@ protected:
     // program's handler, which has the last word on the selection. Qt's "*" would expand
     // everything below, which through links back to a folder above never ends.
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     friend class TreeNode;
@@ -148,6 +149,10 @@ private:
     // Puts node's children into the widget, and those of all nodes above it.
     void showChildren(TreeNode *node);
     void showNode(TreeNode *node);
+    // The one column is as wide as the widest name shown, at least as wide as the view: no
+    // name is cut off, and the tree scrolls sideways where they are wider.
+    void widenFor(const TreeNode *parent, const QList<QTreeWidgetItem *> &items);
+    void fitColumn();
     void imageChanged(TreeNode *node, const QString &from, const QString &to);
     const std::set<qsizetype> *watched(const QString &key) const;
     std::set<qsizetype> *watched(const QString &key);
@@ -165,6 +170,7 @@ private:
     mutable qsizetype keysIndexed_ = 0;
     std::vector<std::pair<QString, std::set<qsizetype>>> watched_;
     bool quiet_ = false;
+    int contentWidth_ = 0;
 };
 
 } // namespace brindlewick

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <sys/stat.h>
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void expandingANodeWithoutChildren();
     void collapseActsAsAClick();
     void keysExpandOneLevel();
+    void treeShowsWholeNamesAndWhereTheyAre();
     void linksBackAreListedButNeverOpened();
     void clickLoadsSubfoldersOnce();
     void clickRefusesTheSystemFolderByPathAndText();
@@ -202,6 +204,37 @@ void FolderTreeTest::keysExpandOneLevel()
         QCOMPARE(s.window.DirTree->SelectedItem(), a);
         QCOMPARE(s.listed(), QStringList{u"in-a.txt"_s});
     }
+}
+
+void FolderTreeTest::treeShowsWholeNamesAndWhereTheyAre()
+{
+    QStringList folders;
+    for (int i = 10; i < 50; ++i)
+        folders.append(u"C:\\f"_s + QString::number(i));
+    const QString deep = u"C:\\f49\\Holiday photos of the whole family\\Rome, the second week"_s;
+    Started s(folders + QStringList{deep + u"\\x"_s, u"C:\\f49\\b"_s});
+    NodeTree *tree = s.window.DirTree;
+    QCOMPARE(s.node(u"root67"_s)->data(0, Qt::ToolTipRole).toString(), u"C:\\"_s);
+
+    // Opened at the foot of the tree, a folder brings its children into view with it.
+    tree->scrollToBottom();
+    TreeNode *last = s.node(u"C:\\\\f49"_s);
+    last->setExpanded(true);
+    QCoreApplication::processEvents();
+    const auto inView = [tree](QTreeWidgetItem *item) {
+        const QRect row = tree->visualItemRect(item);
+        return row.top() >= 0 && row.bottom() < tree->viewport()->height();
+    };
+    QVERIFY(inView(last));
+    QVERIFY(inView(last->Child()->LastSibling()));
+
+    // Deep down, names are shown whole: the tree scrolls sideways.
+    s.node(u"C:\\f49\\Holiday photos of the whole family"_s)->setExpanded(true);
+    TreeNode *deepest = s.node(deep);
+    QCOMPARE(deepest->data(0, Qt::ToolTipRole).toString(), deep);
+    QTRY_VERIFY(tree->horizontalScrollBar()->maximum() > 0);
+    QVERIFY(tree->columnWidth(0) >= tree->visualItemRect(deepest).left() +
+                                        tree->fontMetrics().horizontalAdvance(deepest->Text()));
 }
 
 void FolderTreeTest::linksBackAreListedButNeverOpened()
