@@ -94,7 +94,7 @@ public:
         paintGaps.end();
         return MsgBoxAnswer::Ok;
     }
-    QAction *PopupMenu(QMenu &menu) override
+    QAction *PopupMenu(QMenu &menu, const QPoint &) override
     {
         const QList<QAction *> actions = menu.actions();
         for (QAction *action : actions) {

@@ -5,6 +5,7 @@
 #include "window/ReportList.h"
 #include "window/frmMain.h"
 
+#include <QCursor>
 #include <QScopeGuard>
 
 namespace brindlewick
@@ -49,7 +50,12 @@ void frmMain::DisplayFiles()
 void frmMain::lsList_MouseUp(int Button, int, int, int)
 {
     if (Button == 2)
-        dialogs_.PopupMenu(*hidMenu);
+        dialogs_.PopupMenu(*hidMenu, QCursor::pos());
+}
+
+void frmMain::lsList_ContextMenu(QPoint at)
+{
+    dialogs_.PopupMenu(*hidMenu, at);
 }
 
 void frmMain::lsSelAll_Click()

@@ -1,6 +1,5 @@
 #include "window/Dialogs.h"
 
-#include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -36,9 +35,9 @@ MsgBoxAnswer QtDialogs::MsgBox(const QString &prompt, int style, const QString &
     return MsgBoxAnswer::Ok;
 }
 
-QAction *QtDialogs::PopupMenu(QMenu &menu)
+QAction *QtDialogs::PopupMenu(QMenu &menu, const QPoint &at)
 {
-    return menu.exec(QCursor::pos());
+    return menu.exec(at);
 }
 
 } // namespace brindlewick

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAction;
+class QPoint;
 class QMenu;
 class QWidget;
 
@@ -27,9 +28,10 @@ public:
     virtual ~Dialogs() = default;
     // Lines of prompt break with CR LF.
     virtual MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title) = 0;
-    // Shows menu at the mouse pointer; the chosen item is triggered before this returns.
-    // Returns the chosen item, or nullptr when the menu closed without a choice.
-    virtual QAction *PopupMenu(QMenu &menu) = 0;
+    // Shows menu at a point of the screen: the mouse pointer, or the current item when the
+    // keyboard asks. The chosen item is triggered before this returns. Returns the chosen item,
+    // or nullptr when the menu closed without a choice.
+    virtual QAction *PopupMenu(QMenu &menu, const QPoint &at) = 0;
 };
 
 // Real modal Qt boxes and menus.
@@ -40,7 +42,7 @@ public:
     void setOwner(QWidget *owner) { owner_ = owner; }
 
     MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title) override;
-    QAction *PopupMenu(QMenu &menu) override;
+    QAction *PopupMenu(QMenu &menu, const QPoint &at) override;
 
 private:
     QWidget *owner_;

@@ -1,8 +1,10 @@
 #include "window/ReportList.h"
 
 #include <QAbstractListModel>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -47,19 +49,29 @@ private:
     QStringList names_;
 };
 
-ReportList::ReportList(QWidget *parent) : QTreeView(parent), model_(new NameListModel(this))
+ReportList::ReportList(QWidget *parent) : QTableView(parent), model_(new NameListModel(this))
 {
     setModel(model_);
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAllColumnsShowFocus(true);
     setSortingEnabled(false);
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
+    setShowGrid(false);
+    setWordWrap(false);
+    // Tab leaves the list for the next control, as in any other list of the window.
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionsMovable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    connect(model_, &QAbstractItemModel::modelReset, this, &ReportList::describe);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReportList::describe);
+    describe();
 }
 
 qsizetype ReportList::itemCount() const
@@ -88,6 +100,25 @@ void ReportList::setItemSelected(qsizetype position, bool selected)
                                                          : QItemSelectionModel::Deselect);
 }
 
+qsizetype ReportList::selectedCount() const
+{
+    // Qt keeps the ranges of a selection apart, so their heights add up.
+    qsizetype count = 0;
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        count += range.height();
+    return count;
+}
+
+void ReportList::describe()
+{
+    const qsizetype files = itemCount();
+    QString description =
+        files == 1 ? QStringLiteral("1 file") : QString::number(files) + QStringLiteral(" files");
+    description +=
+        QStringLiteral(", ") + QString::number(selectedCount()) + QStringLiteral(" selected");
+    setAccessibleDescription(description);
+}
+
 std::vector<qsizetype> ReportList::selectedPositions() const
 {
     // Read from the selection's ranges: asking every item would search the ranges each time.
@@ -113,7 +144,7 @@ void ReportList::setAllSelected(bool selected)
 
 void ReportList::mouseReleaseEvent(QMouseEvent *event)
 {
-    QTreeView::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     int button = 0;
     switch (event->button()) {
     case Qt::LeftButton:
@@ -133,6 +164,32 @@ void ReportList::mouseReleaseEvent(QMouseEvent *event)
                       (modifiers & Qt::ControlModifier ? 2 : 0) |
                       (modifiers & Qt::AltModifier ? 4 : 0);
     Q_EMIT mouseReleased(button, shift, event->position().toPoint());
+}
+
+QPoint ReportList::currentItemPoint() const
+{
+    const QRect item = visualRect(currentIndex());
+    const QPoint inView = item.isValid() ? item.bottomLeft() : QPoint(0, 0);
+    return viewport()->mapToGlobal(inView);
+}
+
+void ReportList::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The mouse opens the menu when its button is released; this is the Menu key.
+    if (event->reason() != QContextMenuEvent::Keyboard)
+        return QTableView::contextMenuEvent(event);
+    event->accept();
+    Q_EMIT menuKeyPressed(currentItemPoint());
+}
+
+void ReportList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        Q_EMIT menuKeyPressed(currentItemPoint());
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void ReportList::clearItems()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTreeView>
+#include <QTableView>
 #include <vector>
 
 namespace brindlewick
@@ -9,8 +9,9 @@ namespace brindlewick
 class NameListModel;
 
 // The file list: a report view with the one column "Name" and extended selection. Items are
-// counted from 1, in display order.
-class ReportList : public QTreeView
+// counted from 1, in display order. Screen readers meet it as a table of files, described by
+// how many it holds and how many are selected.
+class ReportList : public QTableView
 {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
     void setItemSelected(qsizetype position, bool selected);
     // The positions of the selected items, in display order.
     std::vector<qsizetype> selectedPositions() const;
+    qsizetype selectedCount() const;
 
     void clearItems();
     // Replaces all items at once, none of them selected.
@@ -33,12 +35,18 @@ public:
 Q_SIGNALS:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
     void mouseReleased(int button, int shift, QPoint position);
+    // The keyboard asks for the pop-up menu; at: the current item's place on the screen.
+    void menuKeyPressed(QPoint at);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QModelIndex indexAt(qsizetype position) const;
+    void describe();
+    QPoint currentItemPoint() const;
 
     NameListModel *model_;
 };

@@ -159,6 +159,13 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     connect(lsList, &ReportList::mouseReleased, this, [this](int button, int shift, QPoint at) {
         runHandler("lsList_MouseUp", [=, this] { lsList_MouseUp(button, shift, at.x(), at.y()); });
     });
+    connect(lsList, &ReportList::menuKeyPressed, this, [this](QPoint at) {
+        runHandler("lsList_ContextMenu", [this, at] { lsList_ContextMenu(at); });
+    });
+    // Enter presses "Rename Files" from either text box, and on the button itself as Space does.
+    cmdRename->setAutoDefault(true);
+    for (QLineEdit *box : {Text1, Text2})
+        connect(box, &QLineEdit::returnPressed, cmdRename, &QPushButton::click);
     connect(lsSelAll, &QAction::triggered, this,
             [this] { runHandler("lsSelAll_Click", [this] { lsSelAll_Click(); }); });
     connect(lsDeselAll, &QAction::triggered, this,

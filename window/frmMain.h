@@ -68,6 +68,8 @@ public:
     // File list. Button: 1 left, 2 right, 4 middle.
     void DisplayFiles();
     void lsList_MouseUp(int Button, int Shift, int x, int y);
+    // The keyboard's way to the same menu (the Menu key, Shift+F10); at: a point of the screen.
+    void lsList_ContextMenu(QPoint at);
     void lsSelAll_Click();
     void lsDeselAll_Click();
 

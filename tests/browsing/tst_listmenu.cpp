@@ -2,6 +2,7 @@
 #include "support/WindowFixture.h"
 #include "window/ReportList.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void selectAllThenRenameRenamesEveryFile();
     void deselectAllLeavesNothingToRename();
     void closingTheMenuChangesNothing();
+    void keyboardOpensTheMenuAtTheCurrentItem();
     void fromStartUpToRenamedFiles();
 };
 
@@ -103,6 +105,35 @@ void ListMenuTest::closingTheMenuChangesNothing()
     w.lsList_MouseUp(2, 0, 0, 0);
     QCOMPARE(w.lsList->selectedPositions(), std::vector<qsizetype>{2});
     QVERIFY(f.dialogs.boxes().isEmpty());
+}
+
+void ListMenuTest::keyboardOpensTheMenuAtTheCurrentItem()
+{
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
+    f.start();
+    ReportList *list = f.window.lsList;
+    list->setCurrentIndex(list->model()->index(1, 0));
+    const QPoint atCurrent =
+        list->viewport()->mapToGlobal(list->visualRect(list->currentIndex()).bottomLeft());
+
+    // The Menu key and Shift+F10 bring the same menu as the right button, by the current item.
+    f.dialogs.expectMenu(u"&Deselect All"_s);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QCoreApplication::sendEvent(list, &menuKey);
+    QCOMPARE(f.dialogs.lastMenuPoint(), atCurrent);
+    QVERIFY(list->selectedPositions().empty());
+    f.dialogs.expectMenu(u"Select &All"_s);
+    QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(f.dialogs.menusShown(), 2);
+    QCOMPARE(f.dialogs.lastMenuPoint(), atCurrent);
+    QCOMPARE(list->selectedPositions(), (std::vector<qsizetype>{1, 2, 3}));
+
+    // Ctrl+A selects every file as well.
+    list->clearSelection();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(list->selectedPositions(), (std::vector<qsizetype>{1, 2, 3}));
+    QVERIFY(f.dialogs.allAnswered());
 }
 
 void ListMenuTest::fromStartUpToRenamedFiles()

@@ -41,9 +41,10 @@ MsgBoxAnswer ScriptedDialogs::MsgBox(const QString &prompt, int style, const QSt
     return expected.answer;
 }
 
-QAction *ScriptedDialogs::PopupMenu(QMenu &menu)
+QAction *ScriptedDialogs::PopupMenu(QMenu &menu, const QPoint &at)
 {
     ++menusShown_;
+    lastMenuPoint_ = at;
     if (expectedMenus_.empty()) {
         QTest::qFail("Unexpected pop-up menu", __FILE__, __LINE__);
         return nullptr;

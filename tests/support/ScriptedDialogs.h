@@ -3,6 +3,7 @@
 #include "window/Dialogs.h"
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -31,10 +32,12 @@ public:
     void expectMenu(const QString &itemText);
 
     MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title) override;
-    QAction *PopupMenu(QMenu &menu) override;
+    QAction *PopupMenu(QMenu &menu, const QPoint &at) override;
 
     const QList<RecordedBox> &boxes() const { return boxes_; }
     int menusShown() const { return menusShown_; }
+    // Where the last menu was shown, on the screen.
+    QPoint lastMenuPoint() const { return lastMenuPoint_; }
     bool allAnswered() const { return expectedBoxes_.empty() && expectedMenus_.empty(); }
 
 private:
@@ -50,6 +53,7 @@ private:
     std::deque<QString> expectedMenus_;
     QList<RecordedBox> boxes_;
     int menusShown_ = 0;
+    QPoint lastMenuPoint_;
 };
 
 } // namespace brindlewick::test

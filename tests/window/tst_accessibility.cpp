@@ -30,6 +30,25 @@ QAccessible::Role roleOf(QWidget *control)
     return accessible ? accessible->role() : QAccessible::NoRole;
 }
 
+QString description(QWidget *control)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description);
+}
+
+// The column headers a screen reader would read out: the visible ones, by name.
+QStringList spokenHeaders(QWidget *view)
+{
+    QStringList headers;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(view);
+    for (int i = 0; i < accessible->childCount(); ++i) {
+        QAccessibleInterface *child = accessible->child(i);
+        if (child->role() == QAccessible::ColumnHeader &&
+            !(child->state().invisible && child->text(QAccessible::Name).isEmpty()))
+            headers.append(child->text(QAccessible::Name));
+    }
+    return headers;
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -38,6 +57,7 @@ class AccessibilityTest : public QObject
 private Q_SLOTS:
     void everyControlHasItsNameAndRole();
     void textBoxesAreNamedByTheLabelShown();
+    void listIsATableOfFilesDescribedByItsSelection();
 };
 
 void AccessibilityTest::everyControlHasItsNameAndRole()
@@ -51,7 +71,7 @@ void AccessibilityTest::everyControlHasItsNameAndRole()
         QString name;
         QAccessible::Role role;
     } expected[] = {
-        {w.lsList, u"Files"_s, QAccessible::Tree},
+        {w.lsList, u"Files"_s, QAccessible::Table},
         {w.Text1, u"Text to add"_s, QAccessible::EditableText},
         {w.optAttachBegin, u"Attach to Beginning"_s, QAccessible::RadioButton},
         {w.optAttachEnd, u"Attach to End"_s, QAccessible::RadioButton},
@@ -77,6 +97,28 @@ void AccessibilityTest::textBoxesAreNamedByTheLabelShown()
     QCOMPARE(spokenName(w.Text2), u"Replace with"_s);
     w.optAttachEnd->click();
     QCOMPARE(spokenName(w.Text1), u"Text to add"_s);
+}
+
+void AccessibilityTest::listIsATableOfFilesDescribedByItsSelection()
+{
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
+    f.start();
+    ReportList *list = f.window.lsList;
+    QCOMPARE(spokenHeaders(list), QStringList{u"Name"_s});
+    QCOMPARE(spokenHeaders(f.window.DirTree), QStringList());
+    QCOMPARE(description(list), u"3 files, 0 selected"_s);
+    f.select({u"a.txt"_s, u"c.txt"_s});
+    QCOMPARE(description(list), u"3 files, 2 selected"_s);
+
+    f.expectConfirmation(MsgBoxAnswer::Yes);
+    f.expectSuccess();
+    f.rename(f.window.optAttachBegin, u"x"_s);
+    QCOMPARE(description(list), u"3 files, 0 selected"_s);
+    f.window.lsSelAll_Click();
+    QCOMPARE(description(list), u"3 files, 3 selected"_s);
+    f.showFolder(u"D:\\"_s);
+    QCOMPARE(description(list), u"0 files, 0 selected"_s);
 }
 
 QTEST_MAIN(AccessibilityTest)

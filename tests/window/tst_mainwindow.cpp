@@ -30,6 +30,7 @@ private Q_SLOTS:
     void tabOrder();
     void enlargingGrowsTreeAndList();
     void accessKeysReachTheOptions();
+    void enterPressesRenameFiles();
     void imagesUnderTheirKeys();
 };
 
@@ -207,6 +208,30 @@ void MainWindowTest::accessKeysReachTheOptions()
     QTest::keyClick(&w, Qt::Key_B, Qt::AltModifier);
     QTRY_VERIFY(w.optAttachBegin->isChecked());
     QCOMPARE(w.renameOption, 1);
+}
+
+void MainWindowTest::enterPressesRenameFiles()
+{
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s});
+    f.start();
+    frmMain &w = f.window;
+    // Each asks first; the answer No leaves the file and the texts for the next key.
+    const auto press = [&](QWidget *on, Qt::Key key) {
+        f.select({u"a.txt"_s});
+        f.expectConfirmation(MsgBoxAnswer::No);
+        QTest::keyClick(on, key);
+        QVERIFY2(f.dialogs.allAnswered(), qPrintable(on->objectName()));
+    };
+    w.Text1->setText(u"x"_s);
+    press(w.cmdRename, Qt::Key_Return);
+    press(w.cmdRename, Qt::Key_Enter);
+    press(w.Text1, Qt::Key_Return);
+    w.optReplace->click();
+    w.Text1->setText(u"a"_s);
+    w.Text2->setText(u"b"_s);
+    press(w.Text2, Qt::Key_Enter);
+    QCOMPARE(f.drives.entriesOf(u"C:\\"_s), QStringList{u"a.txt"_s});
 }
 
 void MainWindowTest::imagesUnderTheirKeys()
