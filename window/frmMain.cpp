@@ -27,11 +27,12 @@ namespace
 {
 
 constexpr QSize clientTwips(6015, 6240);
+constexpr int listWidthTwips = 3375;
 
-QSize clientPixels()
-{
-    return {twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height())};
-}
+// The layout was drawn for the usual desktop font, 9-point Sans at 96 dots per inch: 14 pixels
+// from ascent to descent. A larger font scales the whole layout with it; a smaller one leaves
+// it as drawn.
+constexpr double designFontHeight = 14.0;
 
 // A label's text as a name: without its closing colon.
 QString accessibleLabel(const QLabel *label)
@@ -42,12 +43,6 @@ QString accessibleLabel(const QLabel *label)
     return text;
 }
 
-QRect toPixels(QRect twips)
-{
-    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-            twipsToPixels(twips.height())};
-}
-
 } // namespace
 
 frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
@@ -56,8 +51,9 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brindlewick"));
-    resize(clientPixels());
-    setMinimumSize(clientPixels());
+    layoutScale_ = std::max(1.0, fontMetrics().height() / designFontHeight);
+    resize(clientSize());
+    setMinimumSize(clientSize());
 
     // Created in tab order, which is also the order Tab walks them in.
     lsList = place(new ReportList(this), {2670, -15, 3375, 3135}, Anchor::List);
@@ -190,11 +186,11 @@ template<typename Control> Control *frmMain::place(Control *control, QRect twips
 // tree (a third of the width) and the list; the panel keeps to the bottom right corner.
 void frmMain::applyPlacement(const Placement &placement)
 {
-    const QSize initial = clientPixels();
+    const QSize initial = clientSize();
     const int dx = std::max(0, width() - initial.width());
     const int dy = std::max(0, height() - initial.height());
     const int treeGrowth = dx / 3;
-    QRect rect = toPixels(placement.twips);
+    QRect rect = pixels(placement.twips);
     switch (placement.anchor) {
     case Anchor::Tree:
         rect.adjust(0, 0, treeGrowth, dy);
@@ -207,6 +203,8 @@ void frmMain::applyPlacement(const Placement &placement)
         break;
     case Anchor::BottomSpan:
         rect.adjust(0, dy, dx, dy);
+        // The bar's last row would fall just outside the window: it ends where the window does.
+        rect.setBottom(std::min(rect.bottom(), height() - 1));
         break;
     }
     // A caption is never cut off: on desktops whose font is wider than the layout allows for,
@@ -215,6 +213,34 @@ void frmMain::applyPlacement(const Placement &placement)
         qobject_cast<QLabel *>(placement.widget))
         rect.setWidth(std::max(rect.width(), placement.widget->sizeHint().width()));
     placement.widget->setGeometry(rect);
+}
+
+int frmMain::pixels(int twips) const
+{
+    return twipsToPixels(qRound(twips * layoutScale_));
+}
+
+QRect frmMain::pixels(QRect twips) const
+{
+    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
+}
+
+QSize frmMain::clientSize() const
+{
+    return {pixels(clientTwips.width()), pixels(clientTwips.height())};
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    layoutScale_ = std::max(1.0, fontMetrics().height() / designFontHeight);
+    setMinimumSize(clientSize());
+    resize(size().expandedTo(clientSize()));
+    for (const Placement &placement : placements_)
+        applyPlacement(placement);
+    setNameColumnTwips(nameColumnTwips_);
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
@@ -239,8 +265,8 @@ void frmMain::setWidthTwips(QWidget *control, int twips)
 void frmMain::setNameColumnTwips(int twips)
 {
     nameColumnTwips_ = twips;
-    const int listGrowth = lsList->width() - twipsToPixels(3375);
-    lsList->setColumnWidth(0, twipsToPixels(twips) + std::max(0, listGrowth));
+    const int listGrowth = lsList->width() - pixels(listWidthTwips);
+    lsList->setColumnWidth(0, pixels(twips) + std::max(0, listGrowth));
 }
 
 void frmMain::nameTextBox()

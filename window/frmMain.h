@@ -85,6 +85,9 @@ public:
     // The width of the list's one column, in twips, as the last fill of the list set it. It
     // grows with the list when the window is enlarged.
     int nameColumnTwips() const { return nameColumnTwips_; }
+    // How much larger than drawn the layout is: the font's height to the one it was drawn for,
+    // never below 1.
+    double layoutScale() const { return layoutScale_; }
 
     // True while a renaming or an expansion runs: the window paints, but takes no input.
     bool isBusy() const { return busyDepth_ > 0; }
@@ -128,6 +131,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // A new font scales the layout anew.
+    void changeEvent(QEvent *event) override;
     // A close asked for while the window is busy waits for the work to end.
     void closeEvent(QCloseEvent *event) override;
     // While busy, input to the window is dropped.
@@ -158,6 +163,9 @@ private:
     template<typename Control> Control *place(Control *control, QRect twips, Anchor anchor);
     void applyPlacement(const Placement &placement);
     void setWidthTwips(QWidget *control, int twips);
+    int pixels(int twips) const;
+    QRect pixels(QRect twips) const;
+    QSize clientSize() const;
     void setNameColumnTwips(int twips);
     FileSystemObject &fileSystem();
     // Every box of the window goes through here: the bar shows the value reached while the
@@ -174,6 +182,7 @@ private:
     Dialogs &dialogs_;
     std::vector<Placement> placements_;
     int nameColumnTwips_ = 3030;
+    double layoutScale_ = 1.0;
     int busyDepth_ = 0;
     bool closeWhenIdle_ = false;
 };

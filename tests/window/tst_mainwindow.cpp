@@ -14,6 +14,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void geometryAtInitialSize();
     void tabOrder();
     void enlargingGrowsTreeAndList();
+    void layoutFollowsTheFont();
     void accessKeysReachTheOptions();
     void enterPressesRenameFiles();
     void imagesUnderTheirKeys();
@@ -102,7 +105,8 @@ void MainWindowTest::geometryAtInitialSize()
     QCOMPARE(w.Text1->geometry(), twips(2760, 3480, 3135, 285));
     QCOMPARE(w.Text2->geometry(), twips(4440, 3480, 1455, 285));
     QCOMPARE(w.DirTree->geometry(), twips(0, 0, 2685, 6015));
-    QCOMPARE(w.pbStatus->bar()->geometry(), twips(0, 6000, 6015, 255));
+    // The bar's last row would fall outside the window: it ends with the window instead.
+    QCOMPARE(w.pbStatus->bar()->geometry(), twips(0, 6000, 6015, 255).intersected(w.rect()));
 
     // Captioned controls stand in their place and reach at least as far as the layout has
     // them, further where the desktop's font needs it.
@@ -177,9 +181,65 @@ void MainWindowTest::enlargingGrowsTreeAndList()
     QCOMPARE(w.Text1->geometry(), twips(2760, 3480, 3135, 285).translated(dx, dy));
     QCOMPARE(w.chkCase->pos(), twips(3480, 4920, 1575, 375).topLeft() + QPoint(dx, dy));
     QCOMPARE(w.cmdRename->pos(), twips(4440, 5520, 1455, 375).topLeft() + QPoint(dx, dy));
-    QCOMPARE(w.pbStatus->bar()->geometry(), twips(0, 6000, 6015 + 15 * dx, 255).translated(0, dy));
+    QCOMPARE(w.pbStatus->bar()->geometry(),
+             twips(0, 6000, 6015 + 15 * dx, 255).translated(0, dy).intersected(w.rect()));
     // The name column grows with the list, so long names have the room.
     QCOMPARE(w.lsList->columnWidth(0), twipsToPixels(3030) + list.width() - twipsToPixels(3375));
+}
+
+void MainWindowTest::layoutFollowsTheFont()
+{
+    const QFont usual = QApplication::font();
+    const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+    QFont large = usual;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    WindowFixture f;
+    frmMain &w = f.window;
+    w.show();
+
+    // The whole layout grows with the font's height, from the 14 pixels it was drawn for.
+    const double scale = w.fontMetrics().height() / 14.0;
+    QVERIFY(scale > 1.4);
+    QCOMPARE(w.layoutScale(), scale);
+    const auto scaled = [scale](int left, int top, int width, int height) {
+        const auto px = [scale](int twips) { return twipsToPixels(qRound(twips * scale)); };
+        return QRect(px(left), px(top), px(width), px(height));
+    };
+    QCOMPARE(w.size(), scaled(0, 0, 6015, 6240).size());
+    QCOMPARE(w.minimumSize(), w.size());
+    QCOMPARE(w.lsList->geometry(), scaled(2670, -15, 3375, 3135));
+    QCOMPARE(w.DirTree->geometry(), scaled(0, 0, 2685, 6015));
+    QCOMPARE(w.Text1->geometry(), scaled(2760, 3480, 3135, 285));
+    QCOMPARE(w.cmdRename->pos(), scaled(4440, 5520, 1455, 375).topLeft());
+    QCOMPARE(w.chkCase->pos(), scaled(3480, 4920, 1575, 375).topLeft());
+
+    // Every caption and text fits, and no control reaches into the next (a label shares its
+    // last row with the box below it, as drawn).
+    const int frame = w.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    QVERIFY(w.Text1->height() - 2 * frame >= w.Text1->fontMetrics().height());
+    for (QWidget *captioned : std::initializer_list<QWidget *>{
+             w.Label1, w.optAttachBegin, w.optAttachEnd, w.optReplace, w.chkCase, w.cmdRename}) {
+        QVERIFY2(captioned->width() >= captioned->sizeHint().width(),
+                 qPrintable(captioned->objectName()));
+        QVERIFY2(captioned->height() >= captioned->fontMetrics().height(),
+                 qPrintable(captioned->objectName()));
+    }
+    const QWidget *column[] = {w.Label1,     w.Text1,   w.optAttachBegin, w.optAttachEnd,
+                               w.optReplace, w.chkCase, w.cmdRename,      w.pbStatus->bar()};
+    for (std::size_t i = 1; i < std::size(column); ++i)
+        QVERIFY2(column[i - 1]->geometry().bottom() <= column[i]->geometry().top(),
+                 qPrintable(column[i]->objectName()));
+    QVERIFY(w.rect().contains(w.pbStatus->bar()->geometry()));
+    QVERIFY(w.rect().contains(w.cmdRename->geometry()));
+
+    // Back to the usual font, the layout is the one drawn.
+    w.setFont(usual);
+    QCOMPARE(w.layoutScale(), 1.0);
+    QCOMPARE(w.minimumSize(), QSize(twipsToPixels(6015), twipsToPixels(6240)));
+    QCOMPARE(w.Text1->geometry(),
+             twips(2760, 3480, 3135, 285)
+                 .translated(w.width() - w.minimumWidth(), w.height() - w.minimumHeight()));
 }
 
 void MainWindowTest::accessKeysReachTheOptions()
