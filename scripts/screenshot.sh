@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Retakes docs/screenshot.png: the program's window under a virtual X server.
+# Retakes the README's pictures of the window under a virtual X server: docs/screenshot.png
+# as most desktops show it, and docs/screenshot-large.png at scale factor 2 with a 14-point font.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,4 +9,6 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WER
 cmake --build build --target brindlewick-screenshot
 mkdir -p docs
 xvfb-run -a -s "-screen 0 1280x800x24" build/brindlewick-screenshot docs/screenshot.png
-echo "docs/screenshot.png written"
+xvfb-run -a -s "-screen 0 2560x1600x24" env QT_SCALE_FACTOR=2 \
+    build/brindlewick-screenshot docs/screenshot-large.png 14
+echo "docs/screenshot.png and docs/screenshot-large.png written"

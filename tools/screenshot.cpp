@@ -1,5 +1,6 @@
-// Takes the README's picture of the window: a folder of holiday photos open, its files
-// selected, the text to attach typed. Writes the PNG given as the one argument.
+// Takes the README's pictures of the window: a folder of holiday photos open, its files
+// selected, the text to attach typed. Writes the PNG given as the first argument; a second
+// argument sets the font's size in points.
 #include "browsing/NodeTree.h"
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -34,11 +36,16 @@ void makeFolder(const QString &root, const QString &path, const QStringList &fil
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [FONT_POINT_SIZE]\n", argv[0]);
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
+    if (argc == 3) {
+        QFont font = QApplication::font();
+        font.setPointSize(QString::fromLocal8Bit(argv[2]).toInt());
+        QApplication::setFont(font);
+    }
 
     QTemporaryDir root;
     QStringList photos;
