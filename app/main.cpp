@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
 #include "window/frmMain.h"
@@ -8,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlewick"));
-    QApplication::setDesktopFileName(QStringLiteral("org.brindlewick.Brindlewick"));
+    QApplication::setDesktopFileName(QStringLiteral("org.brindlewick.brindlewick"));
 
     const std::unique_ptr<brindlewick::PosixPlatform> platform =
         brindlewick::PosixPlatform::forThisMachine();

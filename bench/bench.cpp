@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures the window's work on large folders against what the file system itself needs for
 // the same job, in one process and one run. Prints one line per measurement:
 //   bench <name> n=<count> ms=<median> floor_ms=<median floor> ratio=<ms/floor_ms>

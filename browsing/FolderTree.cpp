@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The folder tree: subfolders loaded one level ahead of what the user opens, the current
 // folder chosen by a click, and the operating system's folder refused.
 #include "browsing/NodeTree.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: the drives, the first drive opened, its files listed.
 #include "browsing/NodeTree.h"
 #include "browsing/TreeText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // From the click on "Rename Files" to the confirmed plan: the selected names, split at their
 // last dot, rewritten by the builder of the current mode.
 #include "window/Dialogs.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Carrying out a confirmed plan, file by file, stopping at the first failure.
 #include "platform/Platform.h"
 #include "renaming/FileNames.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlewick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Brindlewick builds and tests with, and any named as arguments,
 # if one is missing.
 set -euo pipefail

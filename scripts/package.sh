@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brindlewick and makes its Debian package in build/.
+# SPDX-FileCopyrightText: 2026 The Brindlewick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs what is missing, builds Brindlewick, makes its Debian package in build/ and shows
+# what lintian says of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh dpkg-dev
+scripts/install-deps.sh dpkg-dev lintian
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON
 cmake --build build
 (cd build && cpack -G DEB)
-ls build/*.deb
+package=$(ls -t build/brindlewick_*.deb | head -n 1)
+lintian --fail-on error --info "$package"
+echo "$package"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlewick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the README's pictures of the window under a virtual X server: docs/screenshot.png
 # as most desktops show it, and docs/screenshot-large.png at scale factor 2 with a 14-point font.
 set -euo pipefail

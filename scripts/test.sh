@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Brindlewick developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Brindlewick and runs the whole test suite twice: as built
 # for use, and under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh
+# The package's and the licences' checks need their tools as well.
+scripts/install-deps.sh dpkg-dev lintian reuse
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON

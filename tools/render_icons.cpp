@@ -1,5 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon as PNG files, one folder per size, for installation:
-//   brindlewick-render-icons OUTDIR  ->  OUTDIR/<size>/org.brindlewick.Brindlewick.png
+//   brindlewick-render-icons OUTDIR  ->  OUTDIR/<size>/org.brindlewick.brindlewick.png
 #include "window/ProgramIcon.h"
 
 #include <QDir>
@@ -17,7 +20,7 @@ int main(int argc, char *argv[])
         const QString folder = outDir + u'/' + QString::number(size);
         if (!QDir().mkpath(folder) ||
             !brindlewick::programIconImage(size).save(
-                folder + QStringLiteral("/org.brindlewick.Brindlewick.png"))) {
+                folder + QStringLiteral("/org.brindlewick.brindlewick.png"))) {
             std::fprintf(stderr, "cannot write the %d pixel icon\n", size);
             return 1;
         }

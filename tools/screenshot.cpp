@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes the README's pictures of the window: a folder of holiday photos open, its files
 // selected, the text to attach typed. Writes the PNG given as the first argument; a second
 // argument sets the font's size in points.

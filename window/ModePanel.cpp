@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rename mode panel: the options and the case box keep renameOption in step with the
 // labels and text boxes shown.
 #include "window/frmMain.h"

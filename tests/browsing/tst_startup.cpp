@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "browsing/NodeTree.h"
 #include "support/WindowFixture.h"
 #include "window/ReportList.h"
