@@ -17,6 +17,9 @@ if ! cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$output" >"$output
 fi
 package=$(ls "$output"/*.deb)
 dpkg-deb --info "$package"
-dpkg-deb --contents "$package" | grep -q ' ./usr/share/man/man1/brindlewick.1.gz$'
+# Read whole before searching: grep -q leaves early, and under pipefail the writer's broken
+# pipe would fail the check.
+contents=$(dpkg-deb --contents "$package")
+grep -q ' ./usr/share/man/man1/brindlewick.1.gz$' <<<"$contents"
 lintian --fail-on error --info "$package"
 echo "the package passes lintian"
