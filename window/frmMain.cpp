@@ -37,6 +37,11 @@ constexpr int listWidthTwips = 3375;
 // it as drawn.
 constexpr double designFontHeight = 14.0;
 
+double layoutScaleFor(const QFontMetrics &font)
+{
+    return std::max(1.0, font.height() / designFontHeight);
+}
+
 // A label's text as a name: without its closing colon.
 QString accessibleLabel(const QLabel *label)
 {
@@ -54,7 +59,7 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brindlewick"));
-    layoutScale_ = std::max(1.0, fontMetrics().height() / designFontHeight);
+    layoutScale_ = layoutScaleFor(fontMetrics());
     resize(clientSize());
     setMinimumSize(clientSize());
 
@@ -238,7 +243,7 @@ void frmMain::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
-    layoutScale_ = std::max(1.0, fontMetrics().height() / designFontHeight);
+    layoutScale_ = layoutScaleFor(fontMetrics());
     setMinimumSize(clientSize());
     resize(size().expandedTo(clientSize()));
     for (const Placement &placement : placements_)
