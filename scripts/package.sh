@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh dpkg-dev lintian
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON
-cmake --build build
+cmake --preset default
+cmake --build --preset default
 (cd build && cpack -G DEB)
 package=$(ls -t build/brindlewick_*.deb | head -n 1)
 lintian --fail-on error --info "$package"

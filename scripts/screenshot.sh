@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh xvfb xauth
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON
-cmake --build build --target brindlewick-screenshot
+cmake --preset default
+cmake --build --preset default --target brindlewick-screenshot
 mkdir -p docs
 xvfb-run -a -s "-screen 0 1280x800x24" build/brindlewick-screenshot docs/screenshot.png
 xvfb-run -a -s "-screen 0 2560x1600x24" env QT_SCALE_FACTOR=2 \

@@ -10,13 +10,10 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh dpkg-dev lintian reuse
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRINDLEWICK_WERROR=ON
-cmake --build build
-ctest --test-dir build --output-on-failure -j "$jobs"
+cmake --preset default
+cmake --build --preset default
+ctest --preset default -j "$jobs"
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRINDLEWICK_WERROR=ON \
-    -DBRINDLEWICK_SANITIZE=ON
-cmake --build build-sanitize
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize -j "$jobs"
