@@ -4,9 +4,9 @@
 // Measures the window's work on large folders against what the file system itself needs for
 // the same job, in one process and one run. Prints one line per measurement:
 //   bench <name> n=<count> ms=<median> floor_ms=<median floor> ratio=<ms/floor_ms>
-#include "browsing/NodeTree.h"
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
+#include "window/NodeTree.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
 
@@ -27,7 +27,6 @@
 #include <fcntl.h>
 #include <functional>
 #include <string>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -110,6 +109,14 @@ public:
     }
 };
 
+template<typename Control> Control *control(const frmMain &window, const char *name)
+{
+    Control *found = window.findChild<Control *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("bench: the window has no control %s", name);
+    return found;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -132,9 +139,11 @@ void report(const char *name, qsizetype count, double ms, double floorMs)
     std::fflush(stdout);
 }
 
+// The files, and one subfolder: a click on a folder that has subfolders loads them once, so
+// that every later click measures the listing alone.
 void makeFiles(const QString &folder, qsizetype count)
 {
-    QDir().mkpath(folder);
+    QDir().mkpath(folder + u"/sub"_s);
     const QByteArray native = QFile::encodeName(folder);
     for (qsizetype i = 0; i < count; ++i) {
         const QByteArray path = native + "/IMG_" + QByteArray::number(i) + ".jpg";
@@ -192,6 +201,17 @@ struct Bench {
         return made;
     }
 
+    // A click on the folder's node, below C:, as the user's: it lists the folder's files.
+    static void show(frmMain &window, const QString &folder)
+    {
+        auto *tree = control<NodeTree>(window, "DirTree");
+        TreeNode *node = tree->node(u"C:\\\\"_s + folder);
+        if (!node)
+            qFatal("bench: no node for %s", qPrintable(folder));
+        tree->setSelectedItem(node);
+        window.DirTree_NodeClick(node);
+    }
+
     PosixPlatform platform;
     AnsweringDialogs dialogs;
 };
@@ -201,17 +221,14 @@ void benchListing(Bench &bench, const QString &root, qsizetype count, int runs)
     const QString folder = root + u"/list"_s + QString::number(count);
     makeFiles(folder, count);
     std::unique_ptr<frmMain> w = bench.window();
-    w->File1.setPath(u"C:\\list"_s + QString::number(count));
     std::vector<double> times;
     std::vector<double> floors;
     for (int run = 0; run < runs; ++run) {
         floors.push_back(timeMs([&] { listingFloor(folder); }));
-        times.push_back(timeMs([&] {
-            w->File1.Refresh();
-            w->DisplayFiles();
-        }));
+        times.push_back(timeMs([&] { Bench::show(*w, u"list"_s + QString::number(count)); }));
     }
-    report("display_files", w->lsList->itemCount(), median(times), median(floors));
+    report("display_files", control<ReportList>(*w, "lsList")->itemCount(), median(times),
+           median(floors));
 }
 
 void benchSelectAll(Bench &bench, const QString &root, qsizetype count, int runs)
@@ -219,8 +236,7 @@ void benchSelectAll(Bench &bench, const QString &root, qsizetype count, int runs
     const QString folder = root + u"/select"_s + QString::number(count);
     makeFiles(folder, count);
     std::unique_ptr<frmMain> w = bench.window();
-    w->File1.setPath(u"C:\\select"_s + QString::number(count));
-    w->DisplayFiles();
+    Bench::show(*w, u"select"_s + QString::number(count));
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         bench.dialogs.menuChoice = u"&Deselect All"_s;
@@ -228,7 +244,7 @@ void benchSelectAll(Bench &bench, const QString &root, qsizetype count, int runs
         bench.dialogs.menuChoice = u"Select &All"_s;
         times.push_back(timeMs([&] { w->lsList_MouseUp(2, 0, 0, 0); }));
     }
-    report("select_all", qsizetype(w->lsList->selectedPositions().size()), median(times), 0);
+    report("select_all", control<ReportList>(*w, "lsList")->selectedCount(), median(times), 0);
 }
 
 void benchRename(Bench &bench, const QString &root, qsizetype count, int runs)
@@ -242,9 +258,10 @@ void benchRename(Bench &bench, const QString &root, qsizetype count, int runs)
     w->show(); // to be painted while it works, as on a desktop
     bench.dialogs.paintGaps.watch(w.get());
     qApp->installEventFilter(&bench.dialogs.paintGaps);
-    w->File1.setPath(u"C:\\"_s + name);
-    w->DisplayFiles();
-    w->optAttachEnd->click();
+    Bench::show(*w, name);
+    auto *list = control<ReportList>(*w, "lsList");
+    auto *text = control<QLineEdit>(*w, "Text1");
+    control<QRadioButton>(*w, "optAttachEnd")->click();
     std::vector<double> times;
     std::vector<double> floors;
     for (int run = 0; run < runs; ++run) {
@@ -254,12 +271,11 @@ void benchRename(Bench &bench, const QString &root, qsizetype count, int runs)
             renameFloor(floorFolder, names, "_x");
             listingFloor(floorFolder);
         }));
-        w->lsList->selectAll();
-        w->Text1->setText(u"_x"_s);
+        list->selectAll();
+        text->setText(u"_x"_s);
         times.push_back(timeMs([&] { w->cmdRename_Click(); }));
     }
-    const bool allRenamed =
-        w->lsList->itemCount() == count && w->lsList->itemText(1).count(u"_x"_s) == runs;
+    const bool allRenamed = list->itemCount() == count && list->itemText(1).count(u"_x"_s) == runs;
     if (!allRenamed)
         std::printf("bench rename: the window did not rename every file\n");
     qApp->removeEventFilter(&bench.dialogs.paintGaps);
@@ -293,7 +309,7 @@ void benchExpand(Bench &bench, const QString &root, int folders, int runs)
         }));
         // A fresh window each run, so every run loads the same subfolders.
         std::unique_ptr<frmMain> w = bench.window();
-        TreeNode *node = w->DirTree->node(u"C:\\\\tree"_s);
+        TreeNode *node = control<NodeTree>(*w, "DirTree")->node(u"C:\\\\tree"_s);
         times.push_back(timeMs([&] { node->setExpanded(true); }));
         if (node->Child()->LastSibling()->Children() != 10)
             std::printf("bench expand: the subfolders were not loaded\n");
@@ -301,19 +317,25 @@ void benchExpand(Bench &bench, const QString &root, int folders, int runs)
     report("expand", folders, median(times), median(floors));
 }
 
-// Run in a process of its own, so that nothing else counts towards the peak.
+// Run in a process of its own, so that nothing else counts towards the peak. The peak is the
+// process's own high-water mark: getrusage would also count the memory of the parent it was
+// forked from.
 int measureMemory(const QString &root, qsizetype count)
 {
     Bench bench(root);
     makeFiles(root + u"/memory"_s, count);
     std::unique_ptr<frmMain> w = bench.window();
-    w->File1.setPath(u"C:\\memory"_s);
-    w->DisplayFiles();
-    struct rusage usage {
-    };
-    ::getrusage(RUSAGE_SELF, &usage);
+    Bench::show(*w, u"memory"_s);
+    QFile status(u"/proc/self/status"_s);
+    double peakMb = -1;
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                peakMb = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        }
+    }
     std::printf("bench memory n=%lld ms=0 floor_ms=0 ratio=0 rss_mb=%.1f\n",
-                (long long)w->lsList->itemCount(), double(usage.ru_maxrss) / 1024.0);
+                (long long)control<ReportList>(*w, "lsList")->itemCount(), peakMb);
     return 0;
 }
 

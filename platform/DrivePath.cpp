@@ -6,32 +6,6 @@
 namespace brindlewick
 {
 
-QString DrivePath::text() const
-{
-    qsizetype length = 3;
-    for (const QString &name : names)
-        length += name.size() + 1;
-    QString result;
-    result.reserve(length);
-    result += letter;
-    result += u':';
-    if (names.isEmpty())
-        return result += u'\\';
-    for (const QString &name : names) {
-        result += u'\\';
-        result += name;
-    }
-    return result;
-}
-
-DrivePath DrivePath::parent() const
-{
-    DrivePath result = *this;
-    if (!result.names.isEmpty())
-        result.names.removeLast();
-    return result;
-}
-
 bool isRepresentableName(QStringView name)
 {
     if (name.isEmpty() || name == u"." || name == u"..")

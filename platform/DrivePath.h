@@ -18,9 +18,6 @@ struct DrivePath {
     QStringList names;
 
     bool isRoot() const { return names.isEmpty(); }
-    // The read-back form: "C:\" at the root, otherwise no final "\".
-    QString text() const;
-    DrivePath parent() const;
 };
 
 // A drive path that passed the rules of parseDrivePath, not yet taken apart.

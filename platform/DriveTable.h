@@ -3,11 +3,9 @@
 
 #pragma once
 
-#include "platform/DrivePath.h"
 #include "platform/Platform.h"
 
 #include <QString>
-#include <optional>
 #include <vector>
 
 namespace brindlewick
@@ -29,12 +27,6 @@ public:
 
     const std::vector<Drive> &drives() const { return drives_; }
     const Drive *find(QChar letter) const;
-
-    // "C:\a\b" to "<mount of C>/a/b". Empty when the letter has no drive.
-    std::optional<QString> nativePath(const DrivePath &path) const;
-    // Back from a native absolute path, through the drive whose mount point holds it most
-    // closely. Empty when no drive holds it or a name cannot be carried in a drive path.
-    std::optional<DrivePath> drivePath(const QString &nativePath) const;
 
 private:
     std::vector<Drive> drives_;

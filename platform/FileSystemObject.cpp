@@ -6,17 +6,6 @@
 namespace brindlewick
 {
 
-namespace
-{
-
-std::pair<QString, QString> splitPath(const QString &path)
-{
-    const qsizetype separator = path.lastIndexOf(u'\\');
-    return {path.left(separator + 1), path.mid(separator + 1)};
-}
-
-} // namespace
-
 FileObject::FileObject(const Platform &platform, OpenFolder folder, QString name)
     : platform_(&platform), folder_(std::move(folder)), name_(std::move(name))
 {
@@ -26,22 +15,6 @@ void FileObject::setName(const QString &newName)
 {
     platform_->renameFile(*folder_, name_, newName);
     name_ = newName;
-}
-
-bool FileSystemObject::FileExists(const QString &path)
-{
-    const auto [folder, name] = splitPath(path);
-    try {
-        return FileExists(platform_.openFolder(folder), name);
-    } catch (const PlatformError &) {
-        return false;
-    }
-}
-
-FileObject FileSystemObject::GetFile(const QString &path)
-{
-    const auto [folder, name] = splitPath(path);
-    return GetFile(platform_.openFolder(folder), name);
 }
 
 bool FileSystemObject::FileExists(const OpenFolder &folder, const QString &name)

@@ -30,14 +30,10 @@ class FileSystemObject
 public:
     explicit FileSystemObject(const Platform &platform) : platform_(platform) {}
 
-    // By full path: the folder is opened for the one question.
-    bool FileExists(const QString &path);
-    // Throws when there is no file at path.
-    FileObject GetFile(const QString &path);
-
-    // The same, for the file name in an open folder: a listed folder's files are asked for
-    // where they were listed, whatever has become of the folder's path since.
+    // A listed folder's files are asked for where they were listed, whatever has become of the
+    // folder's path since.
     bool FileExists(const OpenFolder &folder, const QString &name);
+    // Throws when there is no such file.
     FileObject GetFile(const OpenFolder &folder, const QString &name);
 
 private:

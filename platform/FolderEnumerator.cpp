@@ -29,13 +29,4 @@ const FolderListing &FolderEnumerator::listing()
     return *listing_;
 }
 
-QString FolderEnumerator::List(qsizetype index)
-{
-    const QString &name = names().at(index);
-    if (kind_ == EntryKind::Files)
-        return name;
-    const QString path = Path();
-    return path.endsWith(u'\\') ? path + name : path + u'\\' + name;
-}
-
 } // namespace brindlewick

@@ -26,13 +26,9 @@ public:
     // The folder it lists; null until set.
     const OpenFolder &folder() const { return folder_; }
 
-    // Before the first entry, as right after a change of folder.
-    int ListIndex() const { return -1; }
     // The listing is read when first asked for, so that pointing the enumerator at a folder
     // costs no more than opening it. Throws when the folder cannot be read then.
     qsizetype ListCount() { return names().size(); }
-    // A file enumerator gives names; a folder enumerator gives each subfolder's full path.
-    QString List(qsizetype index);
     const QStringList &names() { return listing().names; }
     // Of the subfolders, those that lead back to the folder or above it.
     const QStringList &leadingBack() { return listing().leadingBack; }

@@ -33,10 +33,16 @@ public:
     const QString &path() const { return path_; }
     FolderIdentity identity() const { return identity_; }
 
+    // Whether a listing has read on from the folder's start, so that the next one must go back
+    // there first. A folder freshly opened needs no such step.
+    bool hasBeenRead() const { return hasBeenRead_; }
+    void markRead() const { hasBeenRead_ = true; }
+
 private:
     const int descriptor_;
     const QString path_;
     const FolderIdentity identity_;
+    mutable bool hasBeenRead_ = false;
 };
 
 } // namespace brindlewick

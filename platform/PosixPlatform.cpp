@@ -3,6 +3,7 @@
 
 #include "platform/PosixPlatform.h"
 
+#include "platform/DrivePath.h"
 #include "platform/MountTable.h"
 #include "platform/NameOrder.h"
 
@@ -203,13 +204,13 @@ PosixPlatform::MappedPath PosixPlatform::map(QStringView path) const
     QByteArrayView mountPoint = nativeMountPoints_[std::size_t(drive->letter.unicode() - u'A')];
     if (mountPoint.endsWith('/') && !below.isEmpty())
         mountPoint.chop(1);
-    const bool ascii = isAscii(below);
-    mapped.native.reserve(mountPoint.size() + (ascii ? below.size() : 3 * below.size()));
-    mapped.native.append(mountPoint);
-    if (ascii) {
+    if (isAscii(below)) {
+        mapped.native.resize(mountPoint.size() + below.size());
+        char *out = std::copy(mountPoint.begin(), mountPoint.end(), mapped.native.data());
         for (const QChar c : below)
-            mapped.native.append(c == u'\\' ? '/' : char(c.unicode()));
+            *out++ = c == u'\\' ? '/' : char(c.unicode());
     } else {
+        mapped.native.append(mountPoint);
         QByteArray tail = below.toUtf8();
         std::replace(tail.begin(), tail.end(), '\\', '/');
         mapped.native.append(tail);
@@ -290,8 +291,9 @@ FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind ki
 {
     const int dirFd = folder.descriptor();
     // One open folder serves every listing of it, each from the start.
-    if (::lseek(dirFd, 0, SEEK_SET) != 0)
+    if (folder.hasBeenRead() && ::lseek(dirFd, 0, SEEK_SET) != 0)
         fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
+    folder.markRead();
 
     FolderListing listing;
     // The folder and those above it, read only when a link to a folder turns up.
@@ -306,6 +308,13 @@ FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind ki
             fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
         if (filled == 0)
             break;
+        // Most folders fit in one read: room for all their names at once.
+        if (listing.names.isEmpty()) {
+            qsizetype entries = 0;
+            for (ssize_t offset = 0; offset < filled; ++entries)
+                offset += reinterpret_cast<const dirent64 *>(buffer + offset)->d_reclen;
+            listing.names.reserve(entries);
+        }
         for (ssize_t offset = 0; offset < filled;) {
             const auto *entry = reinterpret_cast<const dirent64 *>(buffer + offset);
             offset += entry->d_reclen;
@@ -313,13 +322,13 @@ FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind ki
             if (!(kind == EntryKind::Files ? type.file : type.folder) ||
                 !decodeName(entry->d_name, name) || !isShownEntryName(name))
                 continue;
-            listing.names.append(name);
             if (kind == EntryKind::Folders && type.link) {
                 if (!above)
                     above = foldersUpFrom(dirFd);
                 if (std::find(above->begin(), above->end(), type.target) != above->end())
                     listing.leadingBack.append(name);
             }
+            listing.names.append(std::move(name));
         }
     }
     sortNames(listing.names);

@@ -4,9 +4,9 @@
 // Takes the README's pictures of the window: a folder of holiday photos open, its files
 // selected, the text to attach typed. Writes the PNG given as the first argument; a second
 // argument sets the font's size in points.
-#include "browsing/NodeTree.h"
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
+#include "window/NodeTree.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -67,14 +67,15 @@ int main(int argc, char *argv[])
     frmMain window(platform, dialogs);
     window.Form_Load();
     window.resize(560, 440);
+    auto *tree = window.findChild<NodeTree *>(u"DirTree"_s);
     for (const QString &key : {u"C:\\\\home"_s, u"C:\\home\\ann"_s, u"C:\\home\\ann\\Pictures"_s})
-        window.DirTree->node(key)->setExpanded(true);
-    TreeNode *rome = window.DirTree->node(u"C:\\home\\ann\\Pictures\\Rome 2024"_s);
-    window.DirTree->setSelectedItem(rome);
+        tree->node(key)->setExpanded(true);
+    TreeNode *rome = tree->node(u"C:\\home\\ann\\Pictures\\Rome 2024"_s);
+    tree->setSelectedItem(rome);
     window.DirTree_NodeClick(rome);
     window.lsSelAll_Click();
-    window.optAttachEnd->click();
-    window.Text1->setText(u" (Rome)"_s);
+    window.findChild<QRadioButton *>(u"optAttachEnd"_s)->click();
+    window.findChild<QLineEdit *>(u"Text1"_s)->setText(u" (Rome)"_s);
     window.show();
 
     int status = 1;

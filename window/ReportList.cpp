@@ -136,6 +136,17 @@ std::vector<qsizetype> ReportList::selectedPositions() const
     return positions;
 }
 
+QStringList ReportList::selectedTexts() const
+{
+    const QStringList &names = model_->names();
+    QStringList texts;
+    const std::vector<qsizetype> positions = selectedPositions();
+    texts.reserve(qsizetype(positions.size()));
+    for (const qsizetype position : positions)
+        texts.append(names.at(position - 1));
+    return texts;
+}
+
 void ReportList::setAllSelected(bool selected)
 {
     if (itemCount() == 0)

@@ -26,6 +26,8 @@ public:
     void setItemSelected(qsizetype position, bool selected);
     // The positions of the selected items, in display order.
     std::vector<qsizetype> selectedPositions() const;
+    // Their texts, in the same order.
+    QStringList selectedTexts() const;
     qsizetype selectedCount() const;
 
     void clearItems();

@@ -3,17 +3,15 @@
 
 #include "window/frmMain.h"
 
-#include "browsing/NodeTree.h"
 #include "window/Dialogs.h"
+#include "window/NodeTree.h"
 #include "window/ProgramIcon.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,21 +24,10 @@
 namespace brindlewick
 {
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
-
-constexpr QSize clientTwips(6015, 6240);
-constexpr int listWidthTwips = 3375;
-
-// The layout was drawn for the usual desktop font, 9-point Sans at 96 dots per inch: 14 pixels
-// from ascent to descent. A larger font scales the whole layout with it; a smaller one leaves
-// it as drawn.
-constexpr double designFontHeight = 14.0;
-
-double layoutScaleFor(const QFontMetrics &font)
-{
-    return std::max(1.0, font.height() / designFontHeight);
-}
 
 // A label's text as a name: without its closing colon.
 QString accessibleLabel(const QLabel *label)
@@ -54,12 +41,13 @@ QString accessibleLabel(const QLabel *label)
 } // namespace
 
 frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent), img(*QApplication::style()), Dir1(platform, EntryKind::Folders),
-      File1(platform, EntryKind::Files), platform_(platform), dialogs_(dialogs)
+    : QWidget(parent), platform_(platform), dialogs_(dialogs), browser_(platform),
+      img(*QApplication::style()), Dir1(platform, EntryKind::Folders),
+      File1(platform, EntryKind::Files)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brindlewick"));
-    layoutScale_ = layoutScaleFor(fontMetrics());
+    layoutScale_ = fontScale();
     resize(clientSize());
     setMinimumSize(clientSize());
 
@@ -79,6 +67,7 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     DirTree->watchImage(QStringLiteral("open"));
     auto *bar = place(new QProgressBar(this), {0, 6000, 6015, 255}, Anchor::BottomSpan);
     pbStatus = new ProgressMeter(bar, this);
+    pbStatus->setObjectName(QStringLiteral("pbStatus"));
     Label1 = place(new QLabel(QStringLiteral("Text to add:"), this), {2760, 3240, 1215, 255},
                    Anchor::BottomRight);
     Label2 = place(new QLabel(QStringLiteral("Replace with:"), this), {4440, 3240, 1215, 255},
@@ -183,110 +172,28 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
 
 frmMain::~frmMain() = default;
 
-template<typename Control> Control *frmMain::place(Control *control, QRect twips, Anchor anchor)
+void frmMain::Form_Load()
 {
-    placements_.push_back({control, twips, anchor});
-    applyPlacement(placements_.back());
-    return control;
-}
-
-// At the initial size every control stands where the layout puts it. Extra room goes to the
-// tree (a third of the width) and the list; the panel keeps to the bottom right corner.
-void frmMain::applyPlacement(const Placement &placement)
-{
-    const QSize initial = clientSize();
-    const int dx = std::max(0, width() - initial.width());
-    const int dy = std::max(0, height() - initial.height());
-    const int treeGrowth = dx / 3;
-    QRect rect = pixels(placement.twips);
-    switch (placement.anchor) {
-    case Anchor::Tree:
-        rect.adjust(0, 0, treeGrowth, dy);
-        break;
-    case Anchor::List:
-        rect.adjust(treeGrowth, 0, dx, dy);
-        break;
-    case Anchor::BottomRight:
-        rect.translate(dx, dy);
-        break;
-    case Anchor::BottomSpan:
-        rect.adjust(0, dy, dx, dy);
-        // The bar's last row would fall just outside the window: it ends where the window does.
-        rect.setBottom(std::min(rect.bottom(), height() - 1));
-        break;
+    // A machine without a drive C: still gets its window, with what there is.
+    try {
+        Dir1.setPath(u"C:\\"_s);
+    } catch (const std::exception &) {
     }
-    // A caption is never cut off: on desktops whose font is wider than the layout allows for,
-    // the control reaches further right into the free room beside it.
-    if (qobject_cast<QAbstractButton *>(placement.widget) ||
-        qobject_cast<QLabel *>(placement.widget))
-        rect.setWidth(std::max(rect.width(), placement.widget->sizeHint().width()));
-    placement.widget->setGeometry(rect);
-}
-
-int frmMain::pixels(int twips) const
-{
-    return twipsToPixels(qRound(twips * layoutScale_));
-}
-
-QRect frmMain::pixels(QRect twips) const
-{
-    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
-}
-
-QSize frmMain::clientSize() const
-{
-    return {pixels(clientTwips.width()), pixels(clientTwips.height())};
-}
-
-void frmMain::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::FontChange)
-        return;
-    layoutScale_ = layoutScaleFor(fontMetrics());
-    setMinimumSize(clientSize());
-    resize(size().expandedTo(clientSize()));
-    for (const Placement &placement : placements_)
-        applyPlacement(placement);
-    setNameColumnTwips(nameColumnTwips_);
-}
-
-void frmMain::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    for (const Placement &placement : placements_)
-        applyPlacement(placement);
-    setNameColumnTwips(nameColumnTwips_);
-}
-
-void frmMain::setWidthTwips(QWidget *control, int twips)
-{
-    for (Placement &placement : placements_) {
-        if (placement.widget == control) {
-            placement.twips.setWidth(twips);
-            applyPlacement(placement);
-            return;
-        }
+    try {
+        File1.setPath(u"C:\\"_s);
+    } catch (const std::exception &) {
     }
-}
-
-void frmMain::setNameColumnTwips(int twips)
-{
-    nameColumnTwips_ = twips;
-    const int listGrowth = lsList->width() - pixels(listWidthTwips);
-    lsList->setColumnWidth(0, pixels(twips) + std::max(0, listGrowth));
+    renameOption = 1;
+    DisplayDrives();
+    if (TreeNode *first = DirTree->node(1))
+        first->setExpanded(true);
+    runHandler("DisplayFiles", [this] { DisplayFiles(); });
+    setWindowIcon(programIcon());
 }
 
 void frmMain::nameTextBox()
 {
     Text1->setAccessibleName(accessibleLabel(Label1->isHidden() ? Label3 : Label1));
-}
-
-FileSystemObject &frmMain::fileSystem()
-{
-    if (!FSO)
-        FSO.emplace(platform_);
-    return *FSO;
 }
 
 frmMain::Busy::Busy(frmMain &window) : window_(window)

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/FileSystemObject.h"
+#include "browsing/FolderBrowser.h"
 #include "platform/FolderEnumerator.h"
 #include "renaming/NameBuilders.h"
 #include "window/Dialogs.h"
@@ -13,7 +13,6 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <optional>
 #include <vector>
 
 class QAction;
@@ -39,8 +38,9 @@ constexpr int twipsToPixels(int twips)
     return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
 }
 
-// The program's one window. It owns every control and all run-time state; the procedures of
-// each subsystem are its members, defined beside their subsystem.
+// The program's one window. It owns every control and the state of what the user sees; its
+// handlers arrange the steps of each event and leave the work to the browsing and renaming
+// services. Controls are found by their object names.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -52,38 +52,22 @@ public:
     // Start-up: the drives and the first drive's folders and files. Run once, before the
     // window is shown.
     void Form_Load();
-    void DisplayDrives();
 
-    // Folder tree. DisplayDir opens the folder Pth; a click hands over the folder it opened.
-    void DisplayDir(QString Pth, TreeNode *Parent);
-    void DisplayDir(const OpenFolder &folder, TreeNode *Parent);
+    // The events the window answers, as its controls raise them.
     void DirTree_NodeClick(TreeNode *Node);
     void DirTree_Expand(TreeNode *Node);
     void DirTree_Collapse(TreeNode *Node);
-    void UpdateFolderIcons();
-
-    // Mode panel.
     void optAttachBegin_Click();
     void optAttachEnd_Click();
     void optReplace_Click();
     void chkCase_Click();
-
-    // File list. Button: 1 left, 2 right, 4 middle.
-    void DisplayFiles();
+    // Button: 1 left, 2 right, 4 middle.
     void lsList_MouseUp(int Button, int Shift, int x, int y);
     // The keyboard's way to the same menu (the Menu key, Shift+F10); at: a point of the screen.
     void lsList_ContextMenu(QPoint at);
     void lsSelAll_Click();
     void lsDeselAll_Click();
-
-    // Renaming. selFiles is the index of the last selected file: their number minus one.
     void cmdRename_Click();
-    void FindSelectedFiles(qsizetype selFiles);
-    void AttachBeginning(qsizetype selFiles);
-    void AttachEnd(qsizetype selFiles);
-    // compareMethod 1 ignores letter case, 0 regards it.
-    void ReplaceText(qsizetype selFiles, int compareMethod);
-    void RenameFiles(qsizetype selFiles);
 
     // The width of the list's one column, in twips, as the last fill of the list set it. It
     // grows with the list when the window is enlarged.
@@ -94,43 +78,6 @@ public:
 
     // True while a renaming or an expansion runs: the window paints, but takes no input.
     bool isBusy() const { return busyDepth_ > 0; }
-
-    // Controls, in tab order, then the ones outside it.
-    ReportList *lsList;
-    QLineEdit *Text1;
-    QLineEdit *Text2;
-    QRadioButton *optAttachBegin;
-    QRadioButton *optAttachEnd;
-    QRadioButton *optReplace;
-    QCheckBox *chkCase;
-    NodeTree *DirTree;
-    ProgressMeter *pbStatus;
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QPushButton *cmdRename;
-    QLabel *imgIcon;
-    QMenu *hidMenu;
-    QAction *lsSelAll;
-    QAction *lsDeselAll;
-    const ImageList img;
-
-    // Hidden enumerators: the subfolders and the files of the current folder, and the working
-    // list of subfolder names.
-    FolderEnumerator Dir1;
-    FolderEnumerator File1;
-    QStringList List1;
-
-    // Run-time state.
-    int renameOption = 1;
-    QString curPath;
-    QString WinPath;
-    bool Expanding = false;
-    std::optional<FileSystemObject> FSO;
-    std::optional<FileObject> curFile;
-    // The selected files' names in list order, split at the last dot; the builders rewrite
-    // the name parts into the planned names.
-    std::vector<NameRow> selNames;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -163,26 +110,98 @@ private:
         Anchor anchor;
     };
 
-    template<typename Control> Control *place(Control *control, QRect twips, Anchor anchor);
+    // What one rename command works on, read from the list once when it starts: the folder the
+    // list showed and the selected files' names there, in list order.
+    struct Selection {
+        OpenFolder folder;
+        QStringList names;
+    };
+
+    // Start-up and the folder tree.
+    void DisplayDrives();
+    // DisplayDir opens the folder Pth; a click hands over the folder it opened.
+    void DisplayDir(QString Pth, TreeNode *Parent);
+    void DisplayDir(const OpenFolder &folder, TreeNode *Parent);
+    void UpdateFolderIcons();
+    // The node click with its folder opened already (null when it could not be).
+    void clickNode(TreeNode &Node, const OpenFolder &opened);
+    OpenFolder openNodeFolder(const TreeNode &node) const;
+    void refuseSystemFolder();
+
+    // The file list.
+    void DisplayFiles();
+
+    // Renaming. selFiles is the index of the last selected file: their number minus one.
+    void FindSelectedFiles(qsizetype selFiles);
+    void AttachBeginning(qsizetype selFiles);
+    void AttachEnd(qsizetype selFiles);
+    // compareMethod 1 ignores letter case, 0 regards it.
+    void ReplaceText(qsizetype selFiles, int compareMethod);
+    void confirmAndRename(qsizetype selFiles);
+    void RenameFiles(qsizetype selFiles);
+
+    // The layout, in twips scaled with the font.
+    template<typename Control> Control *place(Control *control, QRect twips, Anchor anchor)
+    {
+        placeWidget(control, twips, anchor);
+        return control;
+    }
+    void placeWidget(QWidget *control, QRect twips, Anchor anchor);
     void applyPlacement(const Placement &placement);
+    // The font's height to the one the layout was drawn for, never below 1.
+    double fontScale() const;
     void setWidthTwips(QWidget *control, int twips);
     int pixels(int twips) const;
     QRect pixels(QRect twips) const;
     QSize clientSize() const;
     void setNameColumnTwips(int twips);
-    FileSystemObject &fileSystem();
+    // The first text box is named after the label shown above it.
+    void nameTextBox();
+
     // Every box of the window goes through here: the bar shows the value reached while the
     // box is up, whatever its pace of repainting.
     MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title);
-    bool liesInSystemFolder(const TreeNode &node) const;
-    // The first text box is named after the label shown above it.
-    void nameTextBox();
-    void confirmAndRename(qsizetype selFiles);
     // Runs an event handler; a failure inside it ends the handler, never the program.
     template<typename Handler> void runHandler(const char *name, Handler &&handler);
 
     const Platform &platform_;
     Dialogs &dialogs_;
+    const FolderBrowser browser_;
+
+    // Controls, in tab order, then the ones outside it.
+    ReportList *lsList;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QRadioButton *optAttachBegin;
+    QRadioButton *optAttachEnd;
+    QRadioButton *optReplace;
+    QCheckBox *chkCase;
+    NodeTree *DirTree;
+    ProgressMeter *pbStatus;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QPushButton *cmdRename;
+    QLabel *imgIcon;
+    QMenu *hidMenu;
+    QAction *lsSelAll;
+    QAction *lsDeselAll;
+    const ImageList img;
+
+    // Hidden enumerators: the subfolders and the files of the current folder, and the working
+    // list of subfolder names.
+    FolderEnumerator Dir1;
+    FolderEnumerator File1;
+    QStringList List1;
+
+    // Run-time state.
+    int renameOption = 1;
+    bool Expanding = false;
+    Selection selection_;
+    // The selected files' names in list order, split at the last dot; the builders rewrite
+    // the name parts into the planned names.
+    std::vector<NameRow> selNames;
+
     std::vector<Placement> placements_;
     int nameColumnTwips_ = 3030;
     double layoutScale_ = 1.0;

@@ -30,6 +30,14 @@ void addRenameWays()
     QTest::newRow("reservation") << RenameWay::Reservation;
 }
 
+// The file at a drive path, reached through its opened folder as the program reaches files.
+FileObject fileAt(const TestDrives &drives, const QString &path)
+{
+    const qsizetype separator = path.lastIndexOf(u'\\');
+    return FileSystemObject(drives.platform())
+        .GetFile(drives.platform().openFolder(path.left(separator)), path.mid(separator + 1));
+}
+
 } // namespace
 
 class RenameTest : public QObject
@@ -57,16 +65,15 @@ void RenameTest::findsFilesOnly()
     QVERIFY(drives.makeFile(u"C:\\docs\\a.txt"_s));
     QVERIFY(drives.makeFolder(u"C:\\docs\\sub"_s));
     FileSystemObject fso(drives.platform());
+    const OpenFolder docs = drives.platform().openFolder(u"C:\\docs"_s);
 
-    QVERIFY(fso.FileExists(u"C:\\docs\\a.txt"_s));
-    QVERIFY(!fso.FileExists(u"C:\\docs\\sub"_s));
-    QVERIFY(!fso.FileExists(u"C:\\docs\\missing.txt"_s));
-    QVERIFY(!fso.FileExists(u"C:\\"_s));
-    QVERIFY(!fso.FileExists(u"C:\\docs\\..\\docs\\a.txt"_s));
+    QVERIFY(fso.FileExists(docs, u"a.txt"_s));
+    for (const QString &name : {u"sub"_s, u"missing.txt"_s, QString(), u"../docs/a.txt"_s})
+        QVERIFY2(!fso.FileExists(docs, name), qPrintable(name));
 
-    QCOMPARE(fso.GetFile(u"C:\\docs\\a.txt"_s).Name(), u"a.txt"_s);
-    QVERIFY_THROWS_EXCEPTION(PlatformError, fso.GetFile(u"C:\\docs\\missing.txt"_s));
-    QVERIFY_THROWS_EXCEPTION(PlatformError, fso.GetFile(u"C:\\docs\\sub"_s));
+    QCOMPARE(fso.GetFile(docs, u"a.txt"_s).Name(), u"a.txt"_s);
+    QVERIFY_THROWS_EXCEPTION(PlatformError, fso.GetFile(docs, u"missing.txt"_s));
+    QVERIFY_THROWS_EXCEPTION(PlatformError, fso.GetFile(docs, u"sub"_s));
 }
 
 void RenameTest::renamesInPlaceKeepingContent()
@@ -74,7 +81,7 @@ void RenameTest::renamesInPlaceKeepingContent()
     QFETCH(RenameWay, way);
     TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"D:\\Photos\\img 1.jpg"_s, "pixels"));
-    FileObject file = FileSystemObject(drives.platform()).GetFile(u"D:\\Photos\\img 1.jpg"_s);
+    FileObject file = fileAt(drives, u"D:\\Photos\\img 1.jpg"_s);
     file.setName(u"Été 2024 – img 1.jpg"_s);
     QCOMPARE(file.Name(), u"Été 2024 – img 1.jpg"_s);
     QCOMPARE(drives.entriesOf(u"D:\\Photos"_s), QStringList{u"Été 2024 – img 1.jpg"_s});
@@ -92,7 +99,7 @@ void RenameTest::neverReplacesAnotherFile()
     QVERIFY(drives.makeFile(u"C:\\f\\a.txt"_s, "first"));
     QVERIFY(drives.makeFile(u"C:\\f\\b.txt"_s, "second"));
     QVERIFY(drives.makeFolder(u"C:\\f\\folder"_s));
-    FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\f\\a.txt"_s);
+    FileObject file = fileAt(drives, u"C:\\f\\a.txt"_s);
 
     for (const QString &taken : {u"b.txt"_s, u"folder"_s}) {
         QVERIFY_THROWS_EXCEPTION(PlatformError, file.setName(taken));
@@ -133,7 +140,7 @@ void RenameTest::refusesNamesThatCannotStand()
     TestDrives drives;
     QVERIFY(drives.makeFile(u"C:\\top\\f\\a.txt"_s, "kept"));
     QVERIFY(drives.makeFolder(u"C:\\top\\f\\sub"_s));
-    FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\top\\f\\a.txt"_s);
+    FileObject file = fileAt(drives, u"C:\\top\\f\\a.txt"_s);
 
     QVERIFY_THROWS_EXCEPTION(PlatformError, file.setName(newName));
     QCOMPARE(file.Name(), u"a.txt"_s);
@@ -148,7 +155,7 @@ void RenameTest::changesLetterCaseAlone()
     QFETCH(RenameWay, way);
     TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"C:\\c\\holiday.JPG"_s, "x"));
-    FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\c\\holiday.JPG"_s);
+    FileObject file = fileAt(drives, u"C:\\c\\holiday.JPG"_s);
     file.setName(u"Holiday.jpg"_s);
     QCOMPARE(drives.entriesOf(u"C:\\c"_s), QStringList{u"Holiday.jpg"_s});
 }
@@ -158,7 +165,7 @@ void RenameTest::renamesTheLinkNotItsTarget()
     TestDrives drives;
     QVERIFY(drives.makeFile(u"C:\\l\\target.txt"_s, "data"));
     QVERIFY(drives.makeLink(u"C:\\l\\link.txt"_s, "target.txt"));
-    FileObject link = FileSystemObject(drives.platform()).GetFile(u"C:\\l\\link.txt"_s);
+    FileObject link = fileAt(drives, u"C:\\l\\link.txt"_s);
     link.setName(u"renamed-link.txt"_s);
     QCOMPARE(drives.entriesOf(u"C:\\l"_s), (QStringList{u"renamed-link.txt"_s, u"target.txt"_s}));
     QCOMPARE(drives.contentOf(u"C:\\l\\renamed-link.txt"_s), "data"_ba);
@@ -169,7 +176,7 @@ void RenameTest::failsForAFileThatIsGone()
     QFETCH(RenameWay, way);
     TestDrives drives(TestDrives::standardLayout(), way);
     QVERIFY(drives.makeFile(u"C:\\g\\a.txt"_s));
-    FileObject file = FileSystemObject(drives.platform()).GetFile(u"C:\\g\\a.txt"_s);
+    FileObject file = fileAt(drives, u"C:\\g\\a.txt"_s);
     QVERIFY(QFile::remove(drives.native(u"C:\\g\\a.txt"_s)));
     QVERIFY_THROWS_EXCEPTION(PlatformError, file.setName(u"b.txt"_s));
     // No reservation of the new name is left behind.

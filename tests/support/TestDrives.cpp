@@ -3,9 +3,13 @@
 
 #include "support/TestDrives.h"
 
+#include "platform/DrivePath.h"
+#include "platform/FolderEnumerator.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,23 +25,49 @@ std::vector<TestDrive> TestDrives::standardLayout()
             {u'F', DriveType::Remote, {}}};
 }
 
-TestDrives::TestDrives(const std::vector<TestDrive> &layout, RenameWay renameWay)
+TestDrives::TestDrives(const std::vector<TestDrive> &layout, RenameWay renameWay,
+                       const QString &windowsDirectory)
 {
     std::vector<Drive> drives;
     for (const TestDrive &drive : layout) {
         folders_.push_back(std::make_unique<QTemporaryDir>());
         drives.push_back({drive.letter, folders_.back()->path(), drive.type, drive.label});
     }
-    platform_ = std::make_unique<PosixPlatform>(DriveTable(std::move(drives)),
-                                                QStringLiteral("C:\\WINDOWS"), renameWay);
+    platform_ =
+        std::make_unique<PosixPlatform>(DriveTable(std::move(drives)), windowsDirectory, renameWay);
+}
+
+void TestDrives::make(const QStringList &folders, const QStringList &files) const
+{
+    for (const QString &folder : folders)
+        QVERIFY2(makeFolder(folder), qPrintable(folder));
+    for (const QString &file : files) {
+        const QString name = file.section(u'\\', -1);
+        QVERIFY2(makeFile(file, "was " + name.toUtf8()), qPrintable(file));
+    }
+}
+
+void TestDrives::makeFiles(const QString &folder, const QStringList &names) const
+{
+    QStringList files;
+    for (const QString &name : names)
+        files.append(folder + u'\\' + name);
+    make({folder}, files);
 }
 
 QString TestDrives::native(const QString &drivePath) const
 {
     const std::optional<DrivePath> parsed = parseDrivePath(drivePath);
-    const std::optional<QString> result =
-        parsed ? platform_->drives().nativePath(*parsed) : std::nullopt;
-    return result.value_or(QString());
+    const Drive *drive = parsed ? platform_->drives().find(parsed->letter) : nullptr;
+    if (!drive)
+        return {};
+    QString path = drive->mountPoint;
+    for (const QString &name : parsed->names) {
+        if (!path.endsWith(u'/'))
+            path += u'/';
+        path += name;
+    }
+    return path;
 }
 
 bool TestDrives::makeFile(const QString &drivePath, const QByteArray &content) const
@@ -87,6 +117,23 @@ QStringList TestDrives::entriesOf(const QString &drivePath) const
     return QDir(native(drivePath))
         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                    QDir::Name);
+}
+
+QStringList TestDrives::contentsIn(const QString &folder) const
+{
+    QStringList contents;
+    const QDir dir(native(folder));
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        contents.append(QString::fromUtf8(contentOf(folder + u'\\' + name)));
+    contents.sort();
+    return contents;
+}
+
+Listing TestDrives::listFiles(const QString &folder) const
+{
+    FolderEnumerator files(*platform_, EntryKind::Files);
+    files.setPath(folder);
+    return {files.folder(), files.names()};
 }
 
 } // namespace brindlewick::test

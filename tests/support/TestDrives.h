@@ -20,9 +20,15 @@ struct TestDrive {
     QString label;
 };
 
+// A folder opened once and its file names as they were then, in name order.
+struct Listing {
+    OpenFolder folder;
+    QStringList names;
+};
+
 // Drives over temporary folders, with the real POSIX platform on top. By default A: is
 // removable, C: and D: fixed (C: labelled SYSTEM), E: a CD-ROM, F: a network drive. The
-// operating system's folder is C:\WINDOWS.
+// operating system's folder is C:\WINDOWS unless another is named.
 class TestDrives
 {
 public:
@@ -30,12 +36,18 @@ public:
     // renameWay: the first way of renaming without replacing that the platform tries, to take
     // the ways of other file systems here.
     explicit TestDrives(const std::vector<TestDrive> &layout = standardLayout(),
-                        RenameWay renameWay = RenameWay::NoReplaceFlag);
+                        RenameWay renameWay = RenameWay::NoReplaceFlag,
+                        const QString &windowsDirectory = QStringLiteral("C:\\WINDOWS"));
 
     const PosixPlatform &platform() const { return *platform_; }
 
     // The native path behind a drive path.
     QString native(const QString &drivePath) const;
+    // Folders with their parents, then files, each holding "was " and its own name; a test
+    // fails where one cannot be made.
+    void make(const QStringList &folders, const QStringList &files = {}) const;
+    // The same for files of these names in one folder.
+    void makeFiles(const QString &folder, const QStringList &names) const;
     // Creates the file with its folders; returns false when it could not.
     bool makeFile(const QString &drivePath, const QByteArray &content = {}) const;
     bool makeFolder(const QString &drivePath) const;
@@ -47,6 +59,11 @@ public:
     QByteArray contentOf(const QString &drivePath) const;
     // Entry names of a folder, hidden ones too, sorted by bytes.
     QStringList entriesOf(const QString &drivePath) const;
+    // The contents of the files in a folder, sorted: what a renaming must never lose.
+    QStringList contentsIn(const QString &folder) const;
+    // The folder opened and its files listed, as the window does when it shows the folder.
+    // Throws when it cannot be opened.
+    Listing listFiles(const QString &folder) const;
 
 private:
     std::vector<std::unique_ptr<QTemporaryDir>> folders_;

@@ -3,12 +3,17 @@
 
 #include "support/WindowFixture.h"
 
-#include "browsing/NodeTree.h"
+#include "platform/DrivePath.h"
+#include "window/NodeTree.h"
+#include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -18,12 +23,35 @@ namespace brindlewick::test
 
 using namespace Qt::StringLiterals;
 
-QStringList listedNames(const frmMain &window)
+namespace
 {
-    QStringList names;
-    for (qsizetype i = 1; i <= window.lsList->itemCount(); ++i)
-        names.append(window.lsList->itemText(i));
-    return names;
+
+template<typename Control> Control *controlOf(const frmMain &window, const char *name)
+{
+    Control *found = window.findChild<Control *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("The window has no control %s", name);
+    return found;
+}
+
+} // namespace
+
+WindowControls::WindowControls(const frmMain &window)
+    : lsList(controlOf<ReportList>(window, "lsList")), Text1(controlOf<QLineEdit>(window, "Text1")),
+      Text2(controlOf<QLineEdit>(window, "Text2")),
+      optAttachBegin(controlOf<QRadioButton>(window, "optAttachBegin")),
+      optAttachEnd(controlOf<QRadioButton>(window, "optAttachEnd")),
+      optReplace(controlOf<QRadioButton>(window, "optReplace")),
+      chkCase(controlOf<QCheckBox>(window, "chkCase")),
+      DirTree(controlOf<NodeTree>(window, "DirTree")),
+      pbStatus(controlOf<ProgressMeter>(window, "pbStatus")),
+      Label1(controlOf<QLabel>(window, "Label1")), Label2(controlOf<QLabel>(window, "Label2")),
+      Label3(controlOf<QLabel>(window, "Label3")),
+      cmdRename(controlOf<QPushButton>(window, "cmdRename")),
+      imgIcon(controlOf<QLabel>(window, "imgIcon")), hidMenu(controlOf<QMenu>(window, "hidMenu")),
+      lsSelAll(controlOf<QAction>(window, "lsSelAll")),
+      lsDeselAll(controlOf<QAction>(window, "lsDeselAll"))
+{
 }
 
 QList<int> valuesSeen(const QSignalSpy &spy)
@@ -49,39 +77,51 @@ bool BusyPaints::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+WindowFixture::WindowFixture(TestDrives &&testDrives)
+    : drives(std::move(testDrives)), window(drives.platform(), dialogs), ui(window)
+{
+}
+
 WindowFixture::WindowFixture(const std::vector<TestDrive> &layout)
-    : drives(layout), window(drives.platform(), dialogs)
+    : WindowFixture(TestDrives(layout))
 {
-}
-
-void WindowFixture::make(const QStringList &folders, const QStringList &files)
-{
-    for (const QString &folder : folders)
-        QVERIFY2(drives.makeFolder(folder), qPrintable(folder));
-    for (const QString &file : files) {
-        const QString name = file.section(u'\\', -1);
-        QVERIFY2(drives.makeFile(file, "was " + name.toUtf8()), qPrintable(file));
-    }
-}
-
-void WindowFixture::makeFiles(const QString &folder, const QStringList &names)
-{
-    QStringList files;
-    for (const QString &name : names)
-        files.append(folder + u'\\' + name);
-    make({folder}, files);
 }
 
 void WindowFixture::start()
 {
+    started_ = true;
     window.Form_Load();
     window.show();
 }
 
 void WindowFixture::showFolder(const QString &folder)
 {
-    window.File1.setPath(folder);
-    window.DisplayFiles();
+    if (!started_)
+        start();
+    const std::optional<DrivePath> path = parseDrivePath(folder);
+    QVERIFY2(path, qPrintable(folder));
+    // A drive's key is "root" and its letter's code; a folder's, its parent folder's path as it
+    // reads back ("C:\" at a root), a backslash and its name.
+    QString key = u"root"_s + QString::number(path->letter.unicode());
+    QString parent = path->letter + u":\\"_s;
+    for (const QString &name : path->names) {
+        TreeNode *above = node(key);
+        QVERIFY2(above, qPrintable(key));
+        click(above);
+        key = parent + u'\\' + name;
+        parent = (parent.endsWith(u'\\') ? parent.chopped(1) : parent) + u'\\' + name;
+    }
+    TreeNode *shown = node(key);
+    QVERIFY2(shown, qPrintable(key));
+    click(shown);
+}
+
+QStringList WindowFixture::listed() const
+{
+    QStringList names;
+    for (qsizetype i = 1; i <= ui.lsList->itemCount(); ++i)
+        names.append(ui.lsList->itemText(i));
+    return names;
 }
 
 void WindowFixture::select(const QStringList &names)
@@ -89,18 +129,18 @@ void WindowFixture::select(const QStringList &names)
     for (const QString &name : names) {
         const qsizetype position = listed().indexOf(name) + 1;
         QVERIFY2(position > 0, qPrintable(name));
-        window.lsList->setItemSelected(position, true);
+        ui.lsList->setItemSelected(position, true);
     }
 }
 
 TreeNode *WindowFixture::node(const QString &key) const
 {
-    return window.DirTree->node(key);
+    return ui.DirTree->node(key);
 }
 
 void WindowFixture::click(TreeNode *node)
 {
-    window.DirTree->setSelectedItem(node);
+    ui.DirTree->setSelectedItem(node);
     window.DirTree_NodeClick(node);
 }
 
@@ -109,10 +149,36 @@ void WindowFixture::rename(QRadioButton *mode, const QString &text, const QStrin
 {
     mode->click();
     if (caseSensitive)
-        window.chkCase->click();
-    window.Text1->setText(text);
-    window.Text2->setText(replacement);
-    window.cmdRename->click();
+        ui.chkCase->click();
+    ui.Text1->setText(text);
+    ui.Text2->setText(replacement);
+    ui.cmdRename->click();
+}
+
+int WindowFixture::modeInEffect()
+{
+    const QString text1 = ui.Text1->text();
+    const QString text2 = ui.Text2->text();
+    const std::vector<qsizetype> selected = ui.lsList->selectedPositions();
+    ui.lsList->clearSelection();
+    select({u"aA.txt"_s});
+    ui.Text1->setText(u"a"_s);
+    ui.Text2->setText(u"x"_s);
+    expectConfirmation(MsgBoxAnswer::No);
+    ui.cmdRename->click();
+    const QString prompt = dialogs.boxes().isEmpty() ? QString() : dialogs.boxes().last().prompt;
+
+    ui.Text1->setText(text1);
+    ui.Text2->setText(text2);
+    ui.lsList->clearSelection();
+    for (const qsizetype position : selected)
+        ui.lsList->setItemSelected(position, true);
+    const QString planned[] = {u"aaA.txt"_s, u"aAa.txt"_s, u"xx.txt"_s, u"xA.txt"_s};
+    for (int mode = 1; mode <= 4; ++mode) {
+        if (prompt.contains(u"\r\n    "_s + planned[mode - 1] + u"\r\n"_s))
+            return mode;
+    }
+    return 0;
 }
 
 void WindowFixture::expectRefusal()

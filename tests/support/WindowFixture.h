@@ -10,18 +10,48 @@
 #include <QSignalSpy>
 #include <QStringList>
 
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
 class QRadioButton;
 
 namespace brindlewick
 {
+class NodeTree;
+class ProgressMeter;
+class ReportList;
 class TreeNode;
-}
+} // namespace brindlewick
 
 namespace brindlewick::test
 {
 
-// The names the window's file list shows, in order.
-QStringList listedNames(const frmMain &window);
+// The window's controls, found by their object names as a screen reader or a tester would.
+struct WindowControls {
+    explicit WindowControls(const frmMain &window);
+
+    ReportList *lsList;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QRadioButton *optAttachBegin;
+    QRadioButton *optAttachEnd;
+    QRadioButton *optReplace;
+    QCheckBox *chkCase;
+    NodeTree *DirTree;
+    ProgressMeter *pbStatus;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QPushButton *cmdRename;
+    QLabel *imgIcon;
+    QMenu *hidMenu;
+    QAction *lsSelAll;
+    QAction *lsDeselAll;
+};
+
 // The values a spy on the progress meter's valueSet saw, in order.
 QList<int> valuesSeen(const QSignalSpy &spy);
 
@@ -47,26 +77,38 @@ private:
 class WindowFixture
 {
 public:
-    explicit WindowFixture(const std::vector<TestDrive> &layout = TestDrives::standardLayout());
+    explicit WindowFixture(TestDrives &&testDrives = TestDrives());
+    explicit WindowFixture(const std::vector<TestDrive> &layout);
 
-    // Folders with their parents, then files, each holding "was " and its name.
-    void make(const QStringList &folders, const QStringList &files = {});
-    // The same for files of these names in one folder.
-    void makeFiles(const QString &folder, const QStringList &names);
+    void make(const QStringList &folders, const QStringList &files = {}) const
+    {
+        drives.make(folders, files);
+    }
+    void makeFiles(const QString &folder, const QStringList &names) const
+    {
+        drives.makeFiles(folder, names);
+    }
     // Start-up as the program runs it, and the window shown.
     void start();
-    // The file enumerator pointed at folder, and the list filled from it.
+    // Started if it was not, the folder opened in the tree by a click on each node down to it.
     void showFolder(const QString &folder);
 
-    QStringList listed() const { return listedNames(window); }
+    // The names the file list shows, in order.
+    QStringList listed() const;
     // Selects the listed files of these names; each must be listed.
     void select(const QStringList &names);
     TreeNode *node(const QString &key) const;
-    // What a user's click does: the node becomes the selected one, then the handler runs.
+    // What a user's click does: the node becomes the selected one, then the handler runs. A node
+    // inside a collapsed one is scrolled to first, which expands that one through its handler.
     void click(TreeNode *node);
     // Chooses the mode, types the texts and clicks "Rename Files".
     void rename(QRadioButton *mode, const QString &text, const QString &replacement = {},
                 bool caseSensitive = false);
+
+    // The rename mode the window is in, 1 to 4 as the builders are numbered, told by the name
+    // it plans for "aA.txt", which must be listed; 0 for none. Asks with the answer No, and
+    // leaves the texts and the selection as they were.
+    int modeInEffect();
 
     void expectRefusal();
     void expectConfirmation(MsgBoxAnswer answer, std::optional<QString> prompt = std::nullopt,
@@ -78,6 +120,10 @@ public:
     TestDrives drives;
     ScriptedDialogs dialogs;
     frmMain window;
+    const WindowControls ui;
+
+private:
+    bool started_ = false;
 };
 
 } // namespace brindlewick::test

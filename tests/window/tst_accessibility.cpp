@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "browsing/NodeTree.h"
 #include "support/WindowFixture.h"
+#include "window/NodeTree.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
@@ -67,6 +67,7 @@ void AccessibilityTest::everyControlHasItsNameAndRole()
 {
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
 
     const struct {
@@ -74,15 +75,15 @@ void AccessibilityTest::everyControlHasItsNameAndRole()
         QString name;
         QAccessible::Role role;
     } expected[] = {
-        {w.lsList, u"Files"_s, QAccessible::Table},
-        {w.Text1, u"Text to add"_s, QAccessible::EditableText},
-        {w.optAttachBegin, u"Attach to Beginning"_s, QAccessible::RadioButton},
-        {w.optAttachEnd, u"Attach to End"_s, QAccessible::RadioButton},
-        {w.optReplace, u"Replace Text"_s, QAccessible::RadioButton},
-        {w.chkCase, u"Case Sensitive"_s, QAccessible::CheckBox},
-        {w.DirTree, u"Drives and folders"_s, QAccessible::Tree},
-        {w.pbStatus->bar(), u"Progress"_s, QAccessible::ProgressBar},
-        {w.cmdRename, u"Rename Files"_s, QAccessible::Button},
+        {c.lsList, u"Files"_s, QAccessible::Table},
+        {c.Text1, u"Text to add"_s, QAccessible::EditableText},
+        {c.optAttachBegin, u"Attach to Beginning"_s, QAccessible::RadioButton},
+        {c.optAttachEnd, u"Attach to End"_s, QAccessible::RadioButton},
+        {c.optReplace, u"Replace Text"_s, QAccessible::RadioButton},
+        {c.chkCase, u"Case Sensitive"_s, QAccessible::CheckBox},
+        {c.DirTree, u"Drives and folders"_s, QAccessible::Tree},
+        {c.pbStatus->bar(), u"Progress"_s, QAccessible::ProgressBar},
+        {c.cmdRename, u"Rename Files"_s, QAccessible::Button},
     };
     for (const auto &[control, name, role] : expected) {
         QCOMPARE(spokenName(control), name);
@@ -94,12 +95,13 @@ void AccessibilityTest::textBoxesAreNamedByTheLabelShown()
 {
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
-    w.optReplace->click();
-    QCOMPARE(spokenName(w.Text1), u"Text to replace"_s);
-    QCOMPARE(spokenName(w.Text2), u"Replace with"_s);
-    w.optAttachEnd->click();
-    QCOMPARE(spokenName(w.Text1), u"Text to add"_s);
+    c.optReplace->click();
+    QCOMPARE(spokenName(c.Text1), u"Text to replace"_s);
+    QCOMPARE(spokenName(c.Text2), u"Replace with"_s);
+    c.optAttachEnd->click();
+    QCOMPARE(spokenName(c.Text1), u"Text to add"_s);
 }
 
 void AccessibilityTest::listIsATableOfFilesDescribedByItsSelection()
@@ -107,16 +109,16 @@ void AccessibilityTest::listIsATableOfFilesDescribedByItsSelection()
     WindowFixture f;
     f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
     f.start();
-    ReportList *list = f.window.lsList;
+    ReportList *list = f.ui.lsList;
     QCOMPARE(spokenHeaders(list), QStringList{u"Name"_s});
-    QCOMPARE(spokenHeaders(f.window.DirTree), QStringList());
+    QCOMPARE(spokenHeaders(f.ui.DirTree), QStringList());
     QCOMPARE(description(list), u"3 files, 0 selected"_s);
     f.select({u"a.txt"_s, u"c.txt"_s});
     QCOMPARE(description(list), u"3 files, 2 selected"_s);
 
     f.expectConfirmation(MsgBoxAnswer::Yes);
     f.expectSuccess();
-    f.rename(f.window.optAttachBegin, u"x"_s);
+    f.rename(f.ui.optAttachBegin, u"x"_s);
     QCOMPARE(description(list), u"3 files, 0 selected"_s);
     f.window.lsSelAll_Click();
     QCOMPARE(description(list), u"3 files, 3 selected"_s);

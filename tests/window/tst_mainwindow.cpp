@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "browsing/NodeTree.h"
 #include "support/WindowFixture.h"
+#include "window/NodeTree.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
@@ -54,45 +54,45 @@ void MainWindowTest::controlsAtCreation()
 {
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
 
     QCOMPARE(w.windowTitle(), u"Brindlewick"_s);
     for (QWidget *shown : std::initializer_list<QWidget *>{
-             w.Label1, w.Text1, w.optAttachBegin, w.optAttachEnd, w.optReplace, w.chkCase,
-             w.cmdRename, w.DirTree, w.lsList, w.pbStatus->bar()})
+             c.Label1, c.Text1, c.optAttachBegin, c.optAttachEnd, c.optReplace, c.chkCase,
+             c.cmdRename, c.DirTree, c.lsList, c.pbStatus->bar()})
         QVERIFY2(shown->isVisible(), qPrintable(shown->objectName()));
-    for (QWidget *hidden : {static_cast<QWidget *>(w.Label2), static_cast<QWidget *>(w.Label3),
-                            static_cast<QWidget *>(w.Text2), static_cast<QWidget *>(w.imgIcon)})
+    for (QWidget *hidden : {static_cast<QWidget *>(c.Label2), static_cast<QWidget *>(c.Label3),
+                            static_cast<QWidget *>(c.Text2), static_cast<QWidget *>(c.imgIcon)})
         QVERIFY2(!hidden->isVisible(), qPrintable(hidden->objectName()));
 
-    QCOMPARE(w.Label1->text(), u"Text to add:"_s);
-    QCOMPARE(w.Label2->text(), u"Replace with:"_s);
-    QCOMPARE(w.Label3->text(), u"Text to replace:"_s);
-    QCOMPARE(w.optAttachBegin->text(), u"Attach to &Beginning"_s);
-    QCOMPARE(w.optAttachEnd->text(), u"Attach to &End"_s);
-    QCOMPARE(w.optReplace->text(), u"&Replace Text"_s);
-    QCOMPARE(w.chkCase->text(), u"&Case Sensitive"_s);
-    QCOMPARE(w.cmdRename->text(), u"Rename Files"_s);
-    QVERIFY(w.optAttachBegin->isChecked());
-    QVERIFY(!w.optAttachEnd->isChecked() && !w.optReplace->isChecked());
-    QVERIFY(!w.chkCase->isChecked());
-    QVERIFY(!w.chkCase->isEnabled());
-    QVERIFY(w.Text1->text().isEmpty() && w.Text2->text().isEmpty());
-    QCOMPARE(w.renameOption, 1);
+    QCOMPARE(c.Label1->text(), u"Text to add:"_s);
+    QCOMPARE(c.Label2->text(), u"Replace with:"_s);
+    QCOMPARE(c.Label3->text(), u"Text to replace:"_s);
+    QCOMPARE(c.optAttachBegin->text(), u"Attach to &Beginning"_s);
+    QCOMPARE(c.optAttachEnd->text(), u"Attach to &End"_s);
+    QCOMPARE(c.optReplace->text(), u"&Replace Text"_s);
+    QCOMPARE(c.chkCase->text(), u"&Case Sensitive"_s);
+    QCOMPARE(c.cmdRename->text(), u"Rename Files"_s);
+    QVERIFY(c.optAttachBegin->isChecked());
+    QVERIFY(!c.optAttachEnd->isChecked() && !c.optReplace->isChecked());
+    QVERIFY(!c.chkCase->isChecked());
+    QVERIFY(!c.chkCase->isEnabled());
+    QVERIFY(c.Text1->text().isEmpty() && c.Text2->text().isEmpty());
 
-    QCOMPARE(w.lsList->model()->columnCount(), 1);
-    QCOMPARE(w.lsList->model()->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
-    QCOMPARE(w.lsList->selectionMode(), QAbstractItemView::ExtendedSelection);
-    QCOMPARE(w.lsList->itemCount(), 0);
-    QCOMPARE(w.pbStatus->Max(), 100);
-    QCOMPARE(w.pbStatus->Value(), 0);
+    QCOMPARE(c.lsList->model()->columnCount(), 1);
+    QCOMPARE(c.lsList->model()->headerData(0, Qt::Horizontal).toString(), u"Name"_s);
+    QCOMPARE(c.lsList->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QCOMPARE(c.lsList->itemCount(), 0);
+    QCOMPARE(c.pbStatus->Max(), 100);
+    QCOMPARE(c.pbStatus->Value(), 0);
 
     // The pop-up menu exists, but no menu bar shows it.
-    QCOMPARE(w.hidMenu->title(), u"hiddenMenu"_s);
-    QCOMPARE(w.hidMenu->actions(), (QList<QAction *>{w.lsSelAll, w.lsDeselAll}));
-    QCOMPARE(w.lsSelAll->text(), u"Select &All"_s);
-    QCOMPARE(w.lsDeselAll->text(), u"&Deselect All"_s);
-    QVERIFY(!w.hidMenu->isVisible());
+    QCOMPARE(c.hidMenu->title(), u"hiddenMenu"_s);
+    QCOMPARE(c.hidMenu->actions(), (QList<QAction *>{c.lsSelAll, c.lsDeselAll}));
+    QCOMPARE(c.lsSelAll->text(), u"Select &All"_s);
+    QCOMPARE(c.lsDeselAll->text(), u"&Deselect All"_s);
+    QVERIFY(!c.hidMenu->isVisible());
     QVERIFY(w.findChildren<QMenuBar *>().isEmpty());
     QVERIFY(f.dialogs.boxes().isEmpty());
 }
@@ -101,27 +101,28 @@ void MainWindowTest::geometryAtInitialSize()
 {
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
 
     QCOMPARE(w.size(), QSize(twipsToPixels(6015), twipsToPixels(6240)));
-    QCOMPARE(w.lsList->geometry(), twips(2670, -15, 3375, 3135));
-    QCOMPARE(w.Text1->geometry(), twips(2760, 3480, 3135, 285));
-    QCOMPARE(w.Text2->geometry(), twips(4440, 3480, 1455, 285));
-    QCOMPARE(w.DirTree->geometry(), twips(0, 0, 2685, 6015));
+    QCOMPARE(c.lsList->geometry(), twips(2670, -15, 3375, 3135));
+    QCOMPARE(c.Text1->geometry(), twips(2760, 3480, 3135, 285));
+    QCOMPARE(c.Text2->geometry(), twips(4440, 3480, 1455, 285));
+    QCOMPARE(c.DirTree->geometry(), twips(0, 0, 2685, 6015));
     // The bar's last row would fall outside the window: it ends with the window instead.
-    QCOMPARE(w.pbStatus->bar()->geometry(), twips(0, 6000, 6015, 255).intersected(w.rect()));
+    QCOMPARE(c.pbStatus->bar()->geometry(), twips(0, 6000, 6015, 255).intersected(w.rect()));
 
     // Captioned controls stand in their place and reach at least as far as the layout has
     // them, further where the desktop's font needs it.
     const std::pair<QWidget *, QRect> captioned[] = {
-        {w.optAttachBegin, twips(2880, 3840, 1815, 255)},
-        {w.optAttachEnd, twips(2880, 4200, 1815, 255)},
-        {w.optReplace, twips(2880, 4560, 1815, 255)},
-        {w.chkCase, twips(3480, 4920, 1575, 375)},
-        {w.Label1, twips(2760, 3240, 1215, 255)},
-        {w.Label2, twips(4440, 3240, 1215, 255)},
-        {w.Label3, twips(2760, 3240, 1335, 255)},
-        {w.cmdRename, twips(4440, 5520, 1455, 375)},
+        {c.optAttachBegin, twips(2880, 3840, 1815, 255)},
+        {c.optAttachEnd, twips(2880, 4200, 1815, 255)},
+        {c.optReplace, twips(2880, 4560, 1815, 255)},
+        {c.chkCase, twips(3480, 4920, 1575, 375)},
+        {c.Label1, twips(2760, 3240, 1215, 255)},
+        {c.Label2, twips(4440, 3240, 1215, 255)},
+        {c.Label3, twips(2760, 3240, 1335, 255)},
+        {c.cmdRename, twips(4440, 5520, 1455, 375)},
     };
     for (const auto &[control, place] : captioned) {
         const QRect actual = control->geometry();
@@ -130,22 +131,23 @@ void MainWindowTest::geometryAtInitialSize()
         QCOMPARE(actual.width(), std::max(place.width(), control->sizeHint().width()));
         QVERIFY2(actual.right() < w.width(), qPrintable(control->objectName()));
     }
-    QCOMPARE(w.lsList->columnWidth(0), twipsToPixels(3030));
+    QCOMPARE(c.lsList->columnWidth(0), twipsToPixels(3030));
 }
 
 void MainWindowTest::tabOrder()
 {
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
-    w.optReplace->setChecked(true); // every control of the order can take focus
+    c.optReplace->setChecked(true); // every control of the order can take focus
 
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    const QList<QWidget *> expected = {w.lsList,       w.Text1,      w.Text2,   w.optAttachBegin,
-                                       w.optAttachEnd, w.optReplace, w.chkCase, w.DirTree,
-                                       w.cmdRename,    w.lsList};
-    w.lsList->setFocus(Qt::TabFocusReason);
+    const QList<QWidget *> expected = {c.lsList,       c.Text1,      c.Text2,   c.optAttachBegin,
+                                       c.optAttachEnd, c.optReplace, c.chkCase, c.DirTree,
+                                       c.cmdRename,    c.lsList};
+    c.lsList->setFocus(Qt::TabFocusReason);
     for (qsizetype i = 0; i + 1 < expected.size(); ++i) {
         QCOMPARE(QApplication::focusWidget(), expected[i]);
         // The three options form one group that Tab enters at the chosen one; arrow keys
@@ -155,13 +157,14 @@ void MainWindowTest::tabOrder()
         else
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(w.pbStatus->bar()->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(c.pbStatus->bar()->focusPolicy(), Qt::NoFocus);
 }
 
 void MainWindowTest::enlargingGrowsTreeAndList()
 {
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
     QVERIFY(w.minimumSize() == w.size());
 
@@ -169,8 +172,8 @@ void MainWindowTest::enlargingGrowsTreeAndList()
     const int dy = 120;
     w.resize(w.width() + dx, w.height() + dy);
 
-    const QRect tree = w.DirTree->geometry();
-    const QRect list = w.lsList->geometry();
+    const QRect tree = c.DirTree->geometry();
+    const QRect list = c.lsList->geometry();
     QCOMPARE(tree.topLeft(), QPoint(0, 0));
     QCOMPARE(tree.height(), twipsToPixels(6015) + dy);
     QVERIFY(tree.width() > twipsToPixels(2685));
@@ -181,13 +184,13 @@ void MainWindowTest::enlargingGrowsTreeAndList()
     QCOMPARE(list.left() - tree.right(), twipsToPixels(2670) - (twipsToPixels(2685) - 1));
 
     // The panel and the button keep their distance to the bottom right corner.
-    QCOMPARE(w.Text1->geometry(), twips(2760, 3480, 3135, 285).translated(dx, dy));
-    QCOMPARE(w.chkCase->pos(), twips(3480, 4920, 1575, 375).topLeft() + QPoint(dx, dy));
-    QCOMPARE(w.cmdRename->pos(), twips(4440, 5520, 1455, 375).topLeft() + QPoint(dx, dy));
-    QCOMPARE(w.pbStatus->bar()->geometry(),
+    QCOMPARE(c.Text1->geometry(), twips(2760, 3480, 3135, 285).translated(dx, dy));
+    QCOMPARE(c.chkCase->pos(), twips(3480, 4920, 1575, 375).topLeft() + QPoint(dx, dy));
+    QCOMPARE(c.cmdRename->pos(), twips(4440, 5520, 1455, 375).topLeft() + QPoint(dx, dy));
+    QCOMPARE(c.pbStatus->bar()->geometry(),
              twips(0, 6000, 6015 + 15 * dx, 255).translated(0, dy).intersected(w.rect()));
     // The name column grows with the list, so long names have the room.
-    QCOMPARE(w.lsList->columnWidth(0), twipsToPixels(3030) + list.width() - twipsToPixels(3375));
+    QCOMPARE(c.lsList->columnWidth(0), twipsToPixels(3030) + list.width() - twipsToPixels(3375));
 }
 
 void MainWindowTest::layoutFollowsTheFont()
@@ -199,6 +202,7 @@ void MainWindowTest::layoutFollowsTheFont()
     QApplication::setFont(large);
     WindowFixture f;
     frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     w.show();
 
     // The whole layout grows with the font's height, from the 14 pixels it was drawn for.
@@ -211,36 +215,36 @@ void MainWindowTest::layoutFollowsTheFont()
     };
     QCOMPARE(w.size(), scaled(0, 0, 6015, 6240).size());
     QCOMPARE(w.minimumSize(), w.size());
-    QCOMPARE(w.lsList->geometry(), scaled(2670, -15, 3375, 3135));
-    QCOMPARE(w.DirTree->geometry(), scaled(0, 0, 2685, 6015));
-    QCOMPARE(w.Text1->geometry(), scaled(2760, 3480, 3135, 285));
-    QCOMPARE(w.cmdRename->pos(), scaled(4440, 5520, 1455, 375).topLeft());
-    QCOMPARE(w.chkCase->pos(), scaled(3480, 4920, 1575, 375).topLeft());
+    QCOMPARE(c.lsList->geometry(), scaled(2670, -15, 3375, 3135));
+    QCOMPARE(c.DirTree->geometry(), scaled(0, 0, 2685, 6015));
+    QCOMPARE(c.Text1->geometry(), scaled(2760, 3480, 3135, 285));
+    QCOMPARE(c.cmdRename->pos(), scaled(4440, 5520, 1455, 375).topLeft());
+    QCOMPARE(c.chkCase->pos(), scaled(3480, 4920, 1575, 375).topLeft());
 
     // Every caption and text fits, and no control reaches into the next (a label shares its
     // last row with the box below it, as drawn).
     const int frame = w.style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-    QVERIFY(w.Text1->height() - 2 * frame >= w.Text1->fontMetrics().height());
+    QVERIFY(c.Text1->height() - 2 * frame >= c.Text1->fontMetrics().height());
     for (QWidget *captioned : std::initializer_list<QWidget *>{
-             w.Label1, w.optAttachBegin, w.optAttachEnd, w.optReplace, w.chkCase, w.cmdRename}) {
+             c.Label1, c.optAttachBegin, c.optAttachEnd, c.optReplace, c.chkCase, c.cmdRename}) {
         QVERIFY2(captioned->width() >= captioned->sizeHint().width(),
                  qPrintable(captioned->objectName()));
         QVERIFY2(captioned->height() >= captioned->fontMetrics().height(),
                  qPrintable(captioned->objectName()));
     }
-    const QWidget *column[] = {w.Label1,     w.Text1,   w.optAttachBegin, w.optAttachEnd,
-                               w.optReplace, w.chkCase, w.cmdRename,      w.pbStatus->bar()};
+    const QWidget *column[] = {c.Label1,     c.Text1,   c.optAttachBegin, c.optAttachEnd,
+                               c.optReplace, c.chkCase, c.cmdRename,      c.pbStatus->bar()};
     for (std::size_t i = 1; i < std::size(column); ++i)
         QVERIFY2(column[i - 1]->geometry().bottom() <= column[i]->geometry().top(),
                  qPrintable(column[i]->objectName()));
-    QVERIFY(w.rect().contains(w.pbStatus->bar()->geometry()));
-    QVERIFY(w.rect().contains(w.cmdRename->geometry()));
+    QVERIFY(w.rect().contains(c.pbStatus->bar()->geometry()));
+    QVERIFY(w.rect().contains(c.cmdRename->geometry()));
 
     // Back to the usual font, the layout is the one drawn.
     w.setFont(usual);
     QCOMPARE(w.layoutScale(), 1.0);
     QCOMPARE(w.minimumSize(), QSize(twipsToPixels(6015), twipsToPixels(6240)));
-    QCOMPARE(w.Text1->geometry(),
+    QCOMPARE(c.Text1->geometry(),
              twips(2760, 3480, 3135, 285)
                  .translated(w.width() - w.minimumWidth(), w.height() - w.minimumHeight()));
 }
@@ -248,29 +252,31 @@ void MainWindowTest::layoutFollowsTheFont()
 void MainWindowTest::accessKeysReachTheOptions()
 {
     WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"aA.txt"_s});
+    f.start();
     frmMain &w = f.window;
-    w.show();
+    const WindowControls &c = f.ui;
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
 
     QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier); // greyed: nothing happens
     QTest::qWait(300);
-    QVERIFY(!w.chkCase->isChecked());
-    QCOMPARE(w.renameOption, 1);
+    QVERIFY(!c.chkCase->isChecked());
+    QCOMPARE(f.modeInEffect(), 1);
 
     // A button answers its access key with an animated click, which lands a moment later.
     QTest::keyClick(&w, Qt::Key_E, Qt::AltModifier);
-    QTRY_VERIFY(w.optAttachEnd->isChecked());
-    QCOMPARE(w.renameOption, 2);
+    QTRY_VERIFY(c.optAttachEnd->isChecked());
+    QCOMPARE(f.modeInEffect(), 2);
     QTest::keyClick(&w, Qt::Key_R, Qt::AltModifier);
-    QTRY_VERIFY(w.optReplace->isChecked());
-    QCOMPARE(w.renameOption, 3);
+    QTRY_VERIFY(c.optReplace->isChecked());
+    QCOMPARE(f.modeInEffect(), 3);
     QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
-    QTRY_VERIFY(w.chkCase->isChecked());
-    QCOMPARE(w.renameOption, 4);
+    QTRY_VERIFY(c.chkCase->isChecked());
+    QCOMPARE(f.modeInEffect(), 4);
     QTest::keyClick(&w, Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(w.optAttachBegin->isChecked());
-    QCOMPARE(w.renameOption, 1);
+    QTRY_VERIFY(c.optAttachBegin->isChecked());
+    QCOMPARE(f.modeInEffect(), 1);
 }
 
 void MainWindowTest::enterPressesRenameFiles()
@@ -278,7 +284,7 @@ void MainWindowTest::enterPressesRenameFiles()
     WindowFixture f;
     f.makeFiles(u"C:"_s, {u"a.txt"_s});
     f.start();
-    frmMain &w = f.window;
+    const WindowControls &c = f.ui;
     // Each asks first; the answer No leaves the file and the texts for the next key.
     const auto press = [&](QWidget *on, Qt::Key key) {
         f.select({u"a.txt"_s});
@@ -286,28 +292,29 @@ void MainWindowTest::enterPressesRenameFiles()
         QTest::keyClick(on, key);
         QVERIFY2(f.dialogs.allAnswered(), qPrintable(on->objectName()));
     };
-    w.Text1->setText(u"x"_s);
-    press(w.cmdRename, Qt::Key_Return);
-    press(w.cmdRename, Qt::Key_Enter);
-    press(w.Text1, Qt::Key_Return);
-    w.optReplace->click();
-    w.Text1->setText(u"a"_s);
-    w.Text2->setText(u"b"_s);
-    press(w.Text2, Qt::Key_Enter);
+    c.Text1->setText(u"x"_s);
+    press(c.cmdRename, Qt::Key_Return);
+    press(c.cmdRename, Qt::Key_Enter);
+    press(c.Text1, Qt::Key_Return);
+    c.optReplace->click();
+    c.Text1->setText(u"a"_s);
+    c.Text2->setText(u"b"_s);
+    press(c.Text2, Qt::Key_Enter);
     QCOMPARE(f.drives.entriesOf(u"C:\\"_s), QStringList{u"a.txt"_s});
 }
 
 void MainWindowTest::imagesUnderTheirKeys()
 {
     WindowFixture f;
-    frmMain &w = f.window;
-    QCOMPARE(w.img.keys(), (QStringList{u"unknown"_s, u"fixed"_s, u"ram"_s, u"remove"_s, u"cd"_s,
-                                        u"folder"_s, u"open"_s}));
-    for (const QString &key : w.img.keys())
-        QVERIFY2(!w.img.icon(key).isNull(), qPrintable(key));
-    QVERIFY(w.img.icon(u"nonesuch").isNull());
-    QVERIFY(!w.imgIcon->pixmap().isNull());
-    QCOMPARE(w.imgIcon->pixmap().size(), QSize(16, 16));
+    const WindowControls &c = f.ui;
+    const ImageList img(*f.window.style());
+    QCOMPARE(img.keys(), (QStringList{u"unknown"_s, u"fixed"_s, u"ram"_s, u"remove"_s, u"cd"_s,
+                                      u"folder"_s, u"open"_s}));
+    for (const QString &key : img.keys())
+        QVERIFY2(!img.icon(key).isNull(), qPrintable(key));
+    QVERIFY(img.icon(u"nonesuch").isNull());
+    QVERIFY(!c.imgIcon->pixmap().isNull());
+    QCOMPARE(c.imgIcon->pixmap().size(), QSize(16, 16));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "browsing/NodeTree.h"
 #include "support/WindowFixture.h"
+#include "window/NodeTree.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,49 +20,59 @@ namespace
 // The four states of the panel: attach begin, attach end, replace, replace with case.
 enum class State { A, B, C, D };
 
-void verifyState(const frmMain &w, State state)
+// The window started over a folder listing "aA.txt", which tells the mode in effect.
+struct Panel : WindowFixture {
+    Panel()
+    {
+        makeFiles(u"C:"_s, {u"aA.txt"_s});
+        start();
+    }
+};
+
+void verifyState(Panel &f, State state)
 {
+    const WindowControls &c = f.ui;
     const bool attach = state == State::A || state == State::B;
-    QCOMPARE(w.renameOption, int(state) + 1);
-    QCOMPARE(w.optAttachBegin->isChecked(), state == State::A);
-    QCOMPARE(w.optAttachEnd->isChecked(), state == State::B);
-    QCOMPARE(w.optReplace->isChecked(), !attach);
-    QCOMPARE(w.Label1->isVisible(), attach);
-    QCOMPARE(w.Label2->isVisible(), !attach);
-    QCOMPARE(w.Label3->isVisible(), !attach);
-    QVERIFY(w.Text1->isVisible());
-    QCOMPARE(w.Text2->isVisible(), !attach);
-    QCOMPARE(w.Text1->width(), twipsToPixels(attach ? 3135 : 1575));
-    QVERIFY(w.chkCase->isVisible());
-    QCOMPARE(w.chkCase->isEnabled(), !attach);
-    QCOMPARE(w.chkCase->isChecked(), state == State::D);
+    QCOMPARE(f.modeInEffect(), int(state) + 1);
+    QCOMPARE(c.optAttachBegin->isChecked(), state == State::A);
+    QCOMPARE(c.optAttachEnd->isChecked(), state == State::B);
+    QCOMPARE(c.optReplace->isChecked(), !attach);
+    QCOMPARE(c.Label1->isVisible(), attach);
+    QCOMPARE(c.Label2->isVisible(), !attach);
+    QCOMPARE(c.Label3->isVisible(), !attach);
+    QVERIFY(c.Text1->isVisible());
+    QCOMPARE(c.Text2->isVisible(), !attach);
+    QCOMPARE(c.Text1->width(), twipsToPixels(attach ? 3135 : 1575));
+    QVERIFY(c.chkCase->isVisible());
+    QCOMPARE(c.chkCase->isEnabled(), !attach);
+    QCOMPARE(c.chkCase->isChecked(), state == State::D);
 }
 
-void typeTexts(frmMain &w)
+void typeTexts(const WindowControls &c)
 {
-    w.Text1->setText(u" old "_s);
-    w.Text2->setText(u"new"_s);
+    c.Text1->setText(u" old "_s);
+    c.Text2->setText(u"new"_s);
 }
 
-void enter(frmMain &w, State state)
+void enter(const WindowControls &c, State state)
 {
     switch (state) {
     case State::A:
-        w.optAttachBegin->click();
+        c.optAttachBegin->click();
         break;
     case State::B:
-        w.optAttachEnd->click();
+        c.optAttachEnd->click();
         break;
     case State::C:
-        if (w.optReplace->isChecked())
-            w.chkCase->click(); // from D
+        if (c.optReplace->isChecked())
+            c.chkCase->click(); // from D
         else
-            w.optReplace->click();
+            c.optReplace->click();
         break;
     case State::D:
-        if (!w.optReplace->isChecked())
-            w.optReplace->click();
-        w.chkCase->click();
+        if (!c.optReplace->isChecked())
+            c.optReplace->click();
+        c.chkCase->click();
         break;
     }
 }
@@ -104,64 +114,62 @@ void ModePanelTest::transitions()
     QFETCH(State, from);
     QFETCH(State, to);
     QFETCH(bool, textsEmptied);
-    WindowFixture f;
-    frmMain &w = f.window;
-    w.show();
+    Panel f;
+    const WindowControls &c = f.ui;
     if (from != State::A)
-        enter(w, from);
-    verifyState(w, from);
+        enter(c, from);
+    verifyState(f, from);
 
-    typeTexts(w);
-    enter(w, to);
-    verifyState(w, to);
-    QCOMPARE(w.Text1->text(), textsEmptied ? QString() : u" old "_s);
-    QCOMPARE(w.Text2->text(), textsEmptied ? QString() : u"new"_s);
-    QVERIFY(f.dialogs.boxes().isEmpty());
+    typeTexts(c);
+    enter(c, to);
+    verifyState(f, to);
+    QCOMPARE(c.Text1->text(), textsEmptied ? QString() : u" old "_s);
+    QCOMPARE(c.Text2->text(), textsEmptied ? QString() : u"new"_s);
+    // The panel itself shows no box: those seen asked for the mode in effect.
+    for (const RecordedBox &box : f.dialogs.boxes())
+        QCOMPARE(box.title, u"Renaming Files..."_s);
 }
 
 void ModePanelTest::boxIsClearAfterComingBackFromAttach()
 {
-    WindowFixture f;
-    frmMain &w = f.window;
-    w.show();
-    enter(w, State::D);
-    enter(w, State::B);
-    verifyState(w, State::B);
-    w.optReplace->click();
-    verifyState(w, State::C);
+    Panel f;
+    const WindowControls &c = f.ui;
+    enter(c, State::D);
+    enter(c, State::B);
+    verifyState(f, State::B);
+    c.optReplace->click();
+    verifyState(f, State::C);
 }
 
 void ModePanelTest::greyedBoxIgnoresClicks()
 {
-    WindowFixture f;
-    frmMain &w = f.window;
-    w.show();
-    typeTexts(w);
-    w.chkCase->click();
-    QTest::mouseClick(w.chkCase, Qt::LeftButton);
-    verifyState(w, State::A);
-    QCOMPARE(w.Text1->text(), u" old "_s);
+    Panel f;
+    const WindowControls &c = f.ui;
+    typeTexts(c);
+    c.chkCase->click();
+    QTest::mouseClick(c.chkCase, Qt::LeftButton);
+    verifyState(f, State::A);
+    QCOMPARE(c.Text1->text(), u" old "_s);
 
     // Choosing the option already chosen changes nothing either.
-    w.optAttachBegin->click();
-    verifyState(w, State::A);
-    QCOMPARE(w.Text1->text(), u" old "_s);
+    c.optAttachBegin->click();
+    verifyState(f, State::A);
+    QCOMPARE(c.Text1->text(), u" old "_s);
 }
 
 void ModePanelTest::programChangeOfTheBoxEndsInTheAttachMode()
 {
-    WindowFixture f;
-    frmMain &w = f.window;
-    w.show();
-    enter(w, State::D);
+    Panel f;
+    const WindowControls &c = f.ui;
+    enter(c, State::D);
     // Called directly, as the program does, with the box still ticked.
-    w.optAttachEnd->setChecked(true);
-    verifyState(w, State::B);
-    enter(w, State::D);
-    w.optAttachBegin_Click();
-    QCOMPARE(w.renameOption, 1);
-    QVERIFY(!w.chkCase->isChecked());
-    QVERIFY(!w.chkCase->isEnabled());
+    c.optAttachEnd->setChecked(true);
+    verifyState(f, State::B);
+    enter(c, State::D);
+    f.window.optAttachBegin_Click();
+    QCOMPARE(f.modeInEffect(), 1);
+    QVERIFY(!c.chkCase->isChecked());
+    QVERIFY(!c.chkCase->isEnabled());
 }
 
 QTEST_MAIN(ModePanelTest)

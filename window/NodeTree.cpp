@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "browsing/NodeTree.h"
+#include "window/NodeTree.h"
 
 #include "browsing/TreeText.h"
 #include "window/ImageList.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QStyle>
 #include <QTimer>
+#include <QtMath>
 #include <stdexcept>
 
 namespace brindlewick
@@ -74,12 +76,6 @@ void TreeNode::setImage(const QString &key)
 {
     tree_.imageChanged(this, image_, key);
     image_ = key;
-    emitDataChanged();
-}
-
-void TreeNode::setExpandedImage(const QString &key)
-{
-    expandedImage_ = key;
     emitDataChanged();
 }
 
@@ -349,16 +345,39 @@ void NodeTree::widenFor(const TreeNode *parent, const QList<QTreeWidgetItem *> &
     int depth = rootIsDecorated() ? 1 : 0;
     for (const TreeNode *above = parent; above; above = above->parent_)
         ++depth;
-    const QFontMetrics metrics = fontMetrics();
+    const QFontMetricsF metrics(font());
+    if (advancesFont_ != font()) {
+        advancesFont_ = font();
+        asciiAdvances_.fill(-1);
+        kerningSlack_ = metrics.averageCharWidth() / 2;
+    }
     int widest = 0;
     for (QTreeWidgetItem *item : items)
-        widest = std::max(widest, metrics.horizontalAdvance(nodeOf(item)->Text()));
+        widest = std::max(widest, nameWidth(metrics, nodeOf(item)->Text()));
     const int icon = iconSize().isValid()
                          ? iconSize().width()
                          : style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     contentWidth_ = std::max(contentWidth_, depth * indentation() + icon + 4 * margin + widest);
     fitColumn();
+}
+
+int NodeTree::nameWidth(const QFontMetricsF &metrics, const QString &name)
+{
+    // Shaping a name to measure it costs more than listing its folder, and an expansion shows a
+    // thousand names at once. Plain ASCII names, nearly all of them, add up their characters'
+    // advances instead; the slack is for kerning, which may set two letters a little apart.
+    qreal width = 0;
+    for (const QChar c : name) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x20 || unit >= 0x7f)
+            return qCeil(metrics.horizontalAdvance(name));
+        qreal &advance = asciiAdvances_[unit - 0x20];
+        if (advance < 0)
+            advance = metrics.horizontalAdvance(c);
+        width += advance;
+    }
+    return qCeil(width + kerningSlack_);
 }
 
 void NodeTree::fitColumn()

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "browsing/NodeTree.h"
 #include "window/ImageList.h"
+#include "window/NodeTree.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -31,7 +31,6 @@ private Q_SLOTS:
     void listedFoldersKeyedByTheirFolder();
     void expandedImageShowsWhileExpanded();
     void expandingFromCodeRaisesTheHandler();
-    void manyNodes();
 };
 
 void NodeTreeTest::nodesByKeyAndIndex()
@@ -208,21 +207,6 @@ void NodeTreeTest::expandingFromCodeRaisesTheHandler()
     c->setExpanded(true);
     c->setExpanded(false);
     QCOMPARE(heard, (QList<QString>{u"expand C"_s, u"end C"_s, u"collapse C"_s}));
-}
-
-void NodeTreeTest::manyNodes()
-{
-    const ImageList images(*QApplication::style());
-    NodeTree tree(images);
-    TreeNode *c = tree.add(nullptr, {u"root67"_s, u"C"_s, u"fixed"_s, {}});
-    std::vector<NodeTree::NewNode> children;
-    for (int i = 0; i < 40000; ++i)
-        children.push_back(folder(u"k"_s + QString::number(i), QString::number(i)));
-    QCOMPARE(tree.addChildren(c, children), 40000);
-    QCOMPARE(tree.count(), 40001);
-    QCOMPARE(tree.node(40001)->Key(), u"k39999"_s);
-    QCOMPARE(tree.node(u"k32768"_s)->Index(), 32770);
-    QCOMPARE(c->Child()->LastSibling()->Index(), 40001);
 }
 
 QTEST_MAIN(NodeTreeTest)

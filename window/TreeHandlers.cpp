@@ -1,16 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The folder tree: subfolders loaded one level ahead of what the user opens, the current
-// folder chosen by a click, and the operating system's folder refused.
-#include "browsing/NodeTree.h"
-#include "browsing/TreeText.h"
-#include "window/Dialogs.h"
+// The folder tree: the drives, subfolders loaded one level ahead of what the user opens, the
+// current folder chosen by a click, and the operating system's folder refused.
+#include "window/NodeTree.h"
 #include "window/ProgressMeter.h"
 #include "window/frmMain.h"
 
 #include <QScopeGuard>
-#include <optional>
 
 namespace brindlewick
 {
@@ -20,24 +17,34 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-QString protectedFolderMessage()
+// Every step of a click is dropped on failure, and the next one runs.
+template<typename Action> void step(Action &&action)
 {
-    return u"Brindlewick will not edit known system files!"_s;
+    try {
+        action();
+    } catch (const std::exception &) {
+    }
 }
 
 } // namespace
 
+void frmMain::DisplayDrives()
+{
+    for (const FolderBrowser::DriveNode &drive : browser_.fixedDrives()) {
+        step([&] {
+            TreeNode *node = DirTree->add(nullptr, {drive.key, drive.text, u"fixed"_s, {}});
+            DisplayDir(drive.text.mid(drive.text.size() - 3, 2), node);
+        });
+    }
+}
+
 void frmMain::DisplayDir(QString Pth, TreeNode *Parent)
 {
     Pth += u'\\';
-    OpenFolder folder;
-    try {
-        folder = platform_.openFolder(Pth);
-    } catch (const std::exception &) {
-        // The enumerator still stands on another folder, whose subfolders are not this one's.
-        return;
-    }
-    DisplayDir(folder, Parent);
+    // Where the folder cannot be opened, the enumerator still stands on another folder, whose
+    // subfolders are not this one's.
+    if (const OpenFolder folder = browser_.openFolder(Pth))
+        DisplayDir(folder, Parent);
 }
 
 void frmMain::DisplayDir(const OpenFolder &folder, TreeNode *Parent)
@@ -50,63 +57,47 @@ void frmMain::DisplayDir(const OpenFolder &folder, TreeNode *Parent)
     List1.clear();
 }
 
-bool frmMain::liesInSystemFolder(const TreeNode &node) const
+OpenFolder frmMain::openNodeFolder(const TreeNode &node) const
 {
     TreeNode::PathBuffer fullPath;
     node.writeFullPath(fullPath);
-    const std::optional<QString> folder =
-        folderPathOf(QStringView(fullPath.constData(), fullPath.size()));
-    try {
-        return folder && platform_.isInSystemFolder(*platform_.openFolder(*folder));
-    } catch (const std::exception &) {
-        return false; // what cannot be opened cannot be shown either
-    }
+    return browser_.openNodeFolder(QStringView(fullPath.constData(), fullPath.size()));
+}
+
+void frmMain::refuseSystemFolder()
+{
+    MsgBox(u"Brindlewick will not edit known system files!"_s, Critical, u"Error"_s);
 }
 
 void frmMain::DirTree_NodeClick(TreeNode *Node)
 {
     if (!Node)
         return;
-    const bool driveNode = Node->keyStartsWith(u"root");
-    // Node texts never change, so the folder path worked out once serves every step. The
-    // enumerators take it with or without its final "\" alike.
-    TreeNode::PathBuffer fullPath;
-    Node->writeFullPath(fullPath);
-    const QString folder =
-        folderPathOf(QStringView(fullPath.constData(), fullPath.size())).value_or(QString());
-    // Every step below is dropped on failure and the next one runs.
-    const auto step = [](auto &&action) {
-        try {
-            action();
-        } catch (const std::exception &) {
-        }
-    };
-
     // The folder is opened once, and every step acts on what was opened. Where it cannot be
     // opened, the enumerators stay on the folder they had.
-    OpenFolder opened;
-    step([&] { opened = platform_.openFolder(folder); });
+    clickNode(*Node, openNodeFolder(*Node));
+}
 
+void frmMain::clickNode(TreeNode &Node, const OpenFolder &opened)
+{
     bool loaded = false;
-    if (driveNode) {
-        if (Node->Children() > 0)
+    if (Node.keyStartsWith(u"root")) {
+        if (Node.Children() > 0)
             loaded = true;
         else if (opened)
-            step([&] { DisplayDir(opened, Node); });
+            step([&] { DisplayDir(opened, &Node); });
     }
 
     if (!loaded) {
         if (opened)
             Dir1.setFolder(opened);
-
-        TreeNode *selected = DirTree->SelectedItem();
-        const bool isWindowsFolder = WinPath == Dir1.Path();
-        const bool isWindowsName = selected && protectedFolderName(WinPath) == selected->Text();
-        // Reached through a link or a mount, the system's folder is refused all the same. The
-        // look-ahead of an expansion only reads the names of subfolders, which is harmless.
-        const bool inSystemFolder = !Expanding && opened && platform_.isInSystemFolder(*opened);
-        if ((isWindowsFolder && isWindowsName) || inSystemFolder) {
-            MsgBox(protectedFolderMessage(), Critical, u"Error"_s);
+        const TreeNode *selected = DirTree->SelectedItem();
+        const std::optional<QString> selectedText =
+            selected ? std::optional(selected->Text()) : std::nullopt;
+        // The look-ahead of an expansion only reads the names of subfolders, which is harmless
+        // wherever they are.
+        if (browser_.refusesClick(Dir1.Path(), selectedText, Expanding ? nullptr : opened)) {
+            refuseSystemFolder();
             if (selected && selected->Parent())
                 DirTree->setSelectedItem(selected->Parent());
             step([&] { UpdateFolderIcons(); });
@@ -114,8 +105,8 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
         }
 
         // A link back to a folder above would hold that folder again, and so on without end.
-        if (Node->Children() == 0 && !Node->leadsBack() && opened)
-            step([&] { DisplayDir(opened, Node); });
+        if (Node.Children() == 0 && !Node.leadsBack() && opened)
+            step([&] { DisplayDir(opened, &Node); });
     }
 
     if (opened)
@@ -154,10 +145,11 @@ void frmMain::DirTree_Expand(TreeNode *Node)
     const auto done = qScopeGuard([this] { Expanding = false; });
     DirTree->setSelectedItem(Node);
 
+    // The expanded folder is opened once: for its refusal here and for its click at the end.
     TreeNode *selected = DirTree->SelectedItem();
-    if (selected &&
-        (protectedFolderName(WinPath) == selected->Text() || liesInSystemFolder(*selected))) {
-        MsgBox(protectedFolderMessage(), Critical, u"Error"_s);
+    const OpenFolder opened = selected ? openNodeFolder(*selected) : nullptr;
+    if (selected && browser_.refusesExpansion(selected->Text(), opened)) {
+        refuseSystemFolder();
         DirTree->collapseQuietly(selected);
         if (TreeNode *parent =
                 DirTree->SelectedItem() ? DirTree->SelectedItem()->Parent() : nullptr)
@@ -178,7 +170,7 @@ void frmMain::DirTree_Expand(TreeNode *Node)
     }
 
     Expanding = false;
-    DirTree_NodeClick(Node);
+    clickNode(*Node, selected == Node ? opened : openNodeFolder(*Node));
     Node->setSelected(true);
 }
 

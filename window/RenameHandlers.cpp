@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// From the click on "Rename Files" to the confirmed plan: the selected names, split at their
-// last dot, rewritten by the builder of the current mode.
-#include "window/Dialogs.h"
+// From the click on "Rename Files" to the renamed files: the selection read once, the names
+// planned by the builder of the current mode, the confirmation, and the run with its bar.
+#include "renaming/RenameRun.h"
+#include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 #include "window/frmMain.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace brindlewick
@@ -18,14 +20,14 @@ void frmMain::cmdRename_Click()
 {
     if (Text1->text().isEmpty())
         return;
-    const qsizetype selFiles = qsizetype(lsList->selectedPositions().size()) - 1;
+    // The one read of the selection: everything after works from this copy, whatever the list
+    // shows meanwhile.
+    QStringList selected = lsList->selectedTexts();
+    const qsizetype selFiles = selected.size() - 1;
     if (selFiles == -1)
         return;
+    selection_ = {File1.folder(), std::move(selected)};
     FindSelectedFiles(selFiles);
-
-    curPath = File1.Path();
-    if (!curPath.endsWith(u'\\'))
-        curPath += u'\\';
 
     switch (renameOption) {
     case 1:
@@ -49,8 +51,8 @@ void frmMain::FindSelectedFiles(qsizetype selFiles)
 {
     selNames.clear();
     selNames.reserve(std::size_t(selFiles + 1));
-    for (const qsizetype position : lsList->selectedPositions())
-        selNames.push_back(splitAtLastDot(lsList->itemText(position)));
+    for (const QString &name : selection_.names)
+        selNames.push_back(splitAtLastDot(name));
 }
 
 void frmMain::AttachBeginning(qsizetype selFiles)
@@ -79,6 +81,26 @@ void frmMain::confirmAndRename(qsizetype selFiles)
     if (MsgBox(confirmationPrompt(selNames), YesNo, u"Renaming Files..."_s) == MsgBoxAnswer::No)
         return;
     RenameFiles(selFiles);
+}
+
+void frmMain::RenameFiles(qsizetype selFiles)
+{
+    const Busy busy(*this);
+    pbStatus->setMax(int(selFiles + 1));
+    const RenameOutcome outcome =
+        runRenames(platform_, selection_.folder, selection_.names, selNames,
+                   [this](qsizetype done) { pbStatus->setValue(int(done)); });
+    if (!outcome.complete()) {
+        MsgBox(u"Not all files were renamed!"_s, Critical, u"Brindlewick - Error"_s);
+        return;
+    }
+    pbStatus->setValue(0);
+    MsgBox(u"File renaming complete."_s, OkOnly, u"Brindlewick - Success"_s);
+    File1.Refresh();
+    QCoreApplication::processEvents();
+    DisplayFiles();
+    Text1->clear();
+    Text2->clear();
 }
 
 } // namespace brindlewick

@@ -3,13 +3,18 @@
 
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QTreeWidget>
 #include <QVarLengthArray>
+#include <array>
+#include <optional>
 #include <set>
 #include <vector>
+
+class QFontMetricsF;
 
 namespace brindlewick
 {
@@ -34,7 +39,6 @@ public:
     void setImage(const QString &key);
     // Shown instead of the image while the node is expanded; empty for none.
     QString ExpandedImage() const { return expandedImage_; }
-    void setExpandedImage(const QString &key);
 
     qsizetype Children() const { return qsizetype(children_.size()); }
     TreeNode *Child() const;
@@ -155,6 +159,8 @@ private:
     // The one column is as wide as the widest name shown, at least as wide as the view: no
     // name is cut off, and the tree scrolls sideways where they are wider.
     void widenFor(const TreeNode *parent, const QList<QTreeWidgetItem *> &items);
+    // At least the width name takes in the tree's font, and never more than a little above.
+    int nameWidth(const QFontMetricsF &metrics, const QString &name);
     void fitColumn();
     void imageChanged(TreeNode *node, const QString &from, const QString &to);
     const std::set<qsizetype> *watched(const QString &key) const;
@@ -174,6 +180,11 @@ private:
     std::vector<std::pair<QString, std::set<qsizetype>>> watched_;
     bool quiet_ = false;
     int contentWidth_ = 0;
+    // The advances of the printable ASCII characters in advancesFont_, measured as first met;
+    // below zero until then.
+    std::optional<QFont> advancesFont_;
+    std::array<qreal, 0x7f - 0x20> asciiAdvances_{};
+    qreal kerningSlack_ = 0;
 };
 
 } // namespace brindlewick

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "renaming/RenameRun.h"
+
+#include "platform/FileSystemObject.h"
+#include "renaming/FileNames.h"
+
+#include <utility>
+
+namespace brindlewick
+{
+
+using namespace Qt::StringLiterals;
+
+RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
+                         const QStringList &names, const std::vector<NameRow> &planned,
+                         const std::function<void(qsizetype)> &progress)
+{
+    RenameOutcome outcome;
+    bool unflushed = false;
+    try {
+        if (names.size() != qsizetype(planned.size()))
+            throw PlatformError(u"The plan does not match the selection"_s);
+        // The files are renamed in the very folder that was listed, held open since then. If
+        // its path now leads elsewhere (the folder or one above it replaced, a mount gone), the
+        // files there are not the ones listed: nothing is touched.
+        if (!folder || !platform.isAtItsPath(*folder))
+            throw PlatformError(u"The listed folder is no longer at its path"_s);
+        FileSystemObject fso(platform);
+        for (qsizetype k = 0; k < names.size(); ++k) {
+            FileObject file = fso.GetFile(folder, names.at(k));
+            const QString newName = planned[std::size_t(k)].fullName();
+            if (file.Name() != newName) {
+                // A name the list would hide fails like a taken one: the file would vanish
+                // from the list, and could not be renamed back here.
+                if (!isListedFileName(newName))
+                    throw PlatformError(u"Not a name the list shows: \""_s + newName + u'"');
+                file.setName(newName);
+                unflushed = true;
+            }
+            outcome.done = k + 1;
+            if (progress)
+                progress(outcome.done);
+        }
+        // Complete means on disk: the new names outlive a power cut from here on.
+        if (std::exchange(unflushed, false))
+            platform.flushFolder(*folder);
+    } catch (const std::exception &error) {
+        outcome.failure = QString::fromUtf8(error.what());
+        if (unflushed) {
+            try {
+                platform.flushFolder(*folder);
+            } catch (const std::exception &) {
+                // the failure reported is the one that stopped the run
+            }
+        }
+    }
+    return outcome;
+}
+
+} // namespace brindlewick

@@ -1,0 +1,194 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "browsing/FolderBrowser.h"
+#include "support/TestDrives.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <numeric>
+
+using namespace brindlewick;
+using namespace brindlewick::test;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(std::vector<TestDrive>)
+
+class FolderBrowserTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void keepsProtectedFilesOut_data();
+    void keepsProtectedFilesOut();
+    void fixedDrivesInLetterOrder_data();
+    void fixedDrivesInLetterOrder();
+    void refusesTheSystemFolder_data();
+    void refusesTheSystemFolder();
+    void refusesThisMachinesSystemFolderThroughItsLinks();
+    void opensTheFolderOfANode_data();
+    void opensTheFolderOfANode();
+};
+
+void FolderBrowserTest::keepsProtectedFilesOut_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QStringList>("leftOut");
+    QTest::newRow("system files by their ending")
+        << u"C:\\sys"_s << QStringList{u"a.exe2"_s, u"data"_s, u"notes.txt"_s, u"report.docx"_s}
+        << QStringList{u"AUTOEXEC.BAT"_s, u"backup-dat"_s, u"config.sys"_s, u"IO.DOS"_s,
+                       u"lib.Dll"_s,      u"notes.mini"_s, u"run.com"_s,    u"setup.EXE"_s,
+                       u"win.ini"_s,      u"xexe"_s};
+    QTest::newRow("autoexec.bat in any letter case")
+        << u"D:"_s << QStringList{u"autoexec.bat.txt"_s}
+        << QStringList{u"AutoExec.Bat"_s, u"autoexec.bat"_s};
+    QTest::newRow("every file counted")
+        << u"C:\\p"_s << QStringList{u"a.txt"_s, u"c.txt"_s, u"e.txt"_s}
+        << QStringList{u"b.ini"_s, u"d.dll"_s};
+}
+
+void FolderBrowserTest::keepsProtectedFilesOut()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, leftOut);
+    TestDrives drives;
+    drives.makeFiles(folder, kept + leftOut + QStringList{u".hidden.txt"_s});
+    QVERIFY(drives.makeFolder(folder + u"\\folder.txt"_s));
+    const FolderBrowser browser(drives.platform());
+    const Listing listing = drives.listFiles(folder);
+    QList<qsizetype> progress;
+    QCOMPARE(browser.shownFiles(listing.folder, listing.names,
+                                [&](qsizetype looked) { progress.append(looked); }),
+             kept);
+    // The files left out count on the bar like the others.
+    QList<qsizetype> everyFile(kept.size() + leftOut.size());
+    std::iota(everyFile.begin(), everyFile.end(), 1);
+    QCOMPARE(progress, everyFile);
+    // A hidden name, a folder or a file gone stays out however it is asked for.
+    const QStringList others = {u".hidden.txt"_s, u"folder.txt"_s, u"gone.txt"_s};
+    QCOMPARE(browser.shownFiles(listing.folder, others, {}), QStringList());
+}
+
+void FolderBrowserTest::fixedDrivesInLetterOrder_data()
+{
+    QTest::addColumn<std::vector<TestDrive>>("layout");
+    QTest::addColumn<QStringList>("nodes"); // key and text
+    QTest::newRow("the usual drives")
+        << TestDrives::standardLayout() << QStringList{u"root67 System (C:)"_s, u"root68  (D:)"_s};
+    QTest::newRow("labels in proper case, drives in letter order")
+        << std::vector<TestDrive>{{u'D', DriveType::Fixed, u"mY dISK: 2"_s},
+                                  {u'C', DriveType::Fixed, u"WORK data"_s}}
+        << QStringList{u"root67 Work Data (C:)"_s, u"root68 My Disk 2 (D:)"_s};
+    QTest::newRow("without any fixed drive")
+        << std::vector<TestDrive>{{u'A', DriveType::Removable, {}}, {u'E', DriveType::CdRom, {}}}
+        << QStringList();
+}
+
+void FolderBrowserTest::fixedDrivesInLetterOrder()
+{
+    QFETCH(std::vector<TestDrive>, layout);
+    QFETCH(QStringList, nodes);
+    // The desktop may answer with a NUL and whatever follows it.
+    const TestDrives drives(layout, RenameWay::NoReplaceFlag,
+                            u"C:\\WINDOWS"_s + QChar(0) + u"ab"_s);
+    const FolderBrowser browser(drives.platform());
+    QStringList seen;
+    for (const FolderBrowser::DriveNode &drive : browser.fixedDrives())
+        seen.append(drive.key + u' ' + drive.text);
+    QCOMPARE(seen, nodes);
+    QCOMPARE(browser.systemFolder(), u"C:\\WINDOWS"_s);
+}
+
+void FolderBrowserTest::refusesTheSystemFolder_data()
+{
+    // A click is asked with the selected node's text (null for none), an expansion with the
+    // node's own; each with the folder opened, and with none (a look-ahead, or unopenable).
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("click");
+    QTest::addColumn<bool>("lookAhead");
+    QTest::addColumn<bool>("expansion");
+    QTest::addColumn<bool>("unopened");
+    QTest::newRow("the system folder")
+        << u"C:\\WINDOWS"_s << u"WINDOWS"_s << true << true << true << true;
+    QTest::newRow("inside it") << u"C:\\WINDOWS\\System32"_s << u"System32"_s << true << false
+                               << true << false;
+    // Its name alone refuses an expansion, but not a click.
+    QTest::newRow("its name at another path")
+        << u"C:\\other\\WINDOWS"_s << u"WINDOWS"_s << false << false << true << true;
+    QTest::newRow("its name deeper, on another drive")
+        << u"D:\\deep\\WINDOWS"_s << u"WINDOWS"_s << false << false << true << true;
+    QTest::newRow("its name in another letter case")
+        << u"D:\\deep\\Windows"_s << u"Windows"_s << false << false << false << false;
+    // Its path with another node selected, or none: refused by what was opened alone.
+    QTest::newRow("another node selected")
+        << u"C:\\WINDOWS"_s << u"other"_s << true << false << true << false;
+    QTest::newRow("no node selected")
+        << u"C:\\WINDOWS"_s << QString() << true << false << true << false;
+    // However it is reached.
+    QTest::newRow("a link to it") << u"C:\\bin"_s << u"bin"_s << true << false << true << false;
+    QTest::newRow("a link into it, deep below")
+        << u"C:\\home\\ann\\fonts"_s << u"fonts"_s << true << false << true << false;
+    QTest::newRow("an ordinary folder beside that link")
+        << u"C:\\home\\ann\\Photos"_s << u"Photos"_s << false << false << false << false;
+}
+
+void FolderBrowserTest::refusesTheSystemFolder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, text);
+    QFETCH(bool, click);
+    QFETCH(bool, lookAhead);
+    QFETCH(bool, expansion);
+    QFETCH(bool, unopened);
+    TestDrives drives;
+    drives.make({u"C:\\WINDOWS\\System32"_s, u"C:\\WINDOWS\\Fonts"_s, u"C:\\other\\WINDOWS"_s,
+                 u"C:\\home\\ann\\Photos"_s, u"D:\\deep\\WINDOWS"_s, u"D:\\deep\\Windows"_s});
+    QVERIFY(drives.makeLink(u"C:\\bin"_s, "WINDOWS"));
+    QVERIFY(drives.makeLink(u"C:\\home\\ann\\fonts"_s,
+                            QFile::encodeName(drives.native(u"C:\\WINDOWS\\Fonts"_s))));
+    const FolderBrowser browser(drives.platform());
+    const OpenFolder opened = browser.openFolder(path);
+    QVERIFY(opened);
+    const std::optional<QString> selected =
+        text.isNull() ? std::nullopt : std::optional<QString>(text);
+    QCOMPARE(browser.refusesClick(path, selected, opened), click);
+    QCOMPARE(browser.refusesClick(path, selected, nullptr), lookAhead);
+    QCOMPARE(browser.refusesExpansion(text, opened), expansion);
+    QCOMPARE(browser.refusesExpansion(text, nullptr), unopened);
+}
+
+void FolderBrowserTest::refusesThisMachinesSystemFolderThroughItsLinks()
+{
+    if (QFileInfo(u"/bin"_s).symLinkTarget() != u"/usr/bin"_s)
+        QSKIP("/bin is no link into /usr here");
+    const std::unique_ptr<PosixPlatform> platform = PosixPlatform::forThisMachine();
+    const FolderBrowser browser(*platform);
+    const OpenFolder bin = browser.openFolder(u"C:\\bin"_s);
+    QVERIFY(browser.refusesClick(u"C:\\bin", u"bin"_s, bin));
+}
+
+void FolderBrowserTest::opensTheFolderOfANode_data()
+{
+    QTest::addColumn<QString>("fullPath");
+    QTest::addColumn<QString>("opened"); // its path, empty for none
+    QTest::newRow("a folder") << u"System (C:)\\home\\ann"_s << u"C:\\home\\ann"_s;
+    QTest::newRow("a drive") << u"System (C:)"_s << u"C:\\"_s;
+    QTest::newRow("no drive letter") << u"home\\ann"_s << QString();
+    QTest::newRow("a folder that cannot be opened") << u"System (C:)\\gone"_s << QString();
+}
+
+void FolderBrowserTest::opensTheFolderOfANode()
+{
+    QFETCH(QString, fullPath);
+    QFETCH(QString, opened);
+    TestDrives drives;
+    QVERIFY(drives.makeFolder(u"C:\\home\\ann"_s));
+    const OpenFolder folder = FolderBrowser(drives.platform()).openNodeFolder(fullPath);
+    QCOMPARE(folder ? folder->path() : QString(), opened);
+}
+
+QTEST_MAIN(FolderBrowserTest)
+#include "tst_folderbrowser.moc"
