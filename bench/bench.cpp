@@ -87,7 +87,7 @@ public:
     QString menuChoice;
     PaintGaps paintGaps;
 
-    MsgBoxAnswer MsgBox(const QString &, int style, const QString &) override
+    MsgBoxAnswer MsgBox(const QString &, int style, const QString &, const QString &) override
     {
         if (style == YesNo) {
             paintGaps.begin();

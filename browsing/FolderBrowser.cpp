@@ -36,19 +36,28 @@ std::vector<FolderBrowser::DriveNode> FolderBrowser::fixedDrives() const
     return drives;
 }
 
-OpenFolder FolderBrowser::openFolder(const QString &path) const
+OpenFolder FolderBrowser::openFolder(const QString &path, OpenFor purpose,
+                                     const std::function<void()> &whileWaiting) const
 {
+    // A file system that may have stopped answering is waited on for a second at most; the
+    // look-ahead, which only shows whether a folder has subfolders, does not ask it at all.
+    constexpr std::chrono::seconds patience(1);
     try {
-        return platform_.openFolder(path);
+        if (!platform_.mayStopAnswering(path))
+            return platform_.openFolder(path);
+        if (purpose == OpenFor::LookAhead)
+            return nullptr;
+        return platform_.openFolder(path, patience, whileWaiting);
     } catch (const std::exception &) {
         return nullptr;
     }
 }
 
-OpenFolder FolderBrowser::openNodeFolder(QStringView nodeFullPath) const
+OpenFolder FolderBrowser::openNodeFolder(QStringView nodeFullPath, OpenFor purpose,
+                                         const std::function<void()> &whileWaiting) const
 {
     const std::optional<QString> path = folderPathOf(nodeFullPath);
-    return path ? openFolder(*path) : nullptr;
+    return path ? openFolder(*path, purpose, whileWaiting) : nullptr;
 }
 
 bool FolderBrowser::liesInSystemFolder(const OpenFolder &folder) const

@@ -34,11 +34,19 @@ public:
     // The fixed drives in letter order. A drive whose label cannot be read is left out.
     std::vector<DriveNode> fixedDrives() const;
 
-    // The folder at a drive path, opened; null when it cannot be.
-    OpenFolder openFolder(const QString &path) const;
+    // Who a folder is opened for. The look-ahead only wants to show whether a folder has
+    // subfolders: it asks nothing of a file system that may stop answering. The user waits for
+    // an answer, but not without end.
+    enum class OpenFor { User, LookAhead };
+    // The folder at a drive path, opened; null when it cannot be. whileWaiting runs again and
+    // again while the user waits on a file system that is slow to answer, so that a window
+    // stays painted.
+    OpenFolder openFolder(const QString &path, OpenFor purpose = OpenFor::User,
+                          const std::function<void()> &whileWaiting = {}) const;
     // The folder a node stands for, from the node's full path ("System (C:)\Music"), opened;
     // null when it cannot be.
-    OpenFolder openNodeFolder(QStringView nodeFullPath) const;
+    OpenFolder openNodeFolder(QStringView nodeFullPath, OpenFor purpose = OpenFor::User,
+                              const std::function<void()> &whileWaiting = {}) const;
 
     // A click is refused on the folder at the system folder's path while the selected node
     // bears its name (selectedText: none when no node is selected), and on a folder opened

@@ -11,7 +11,9 @@ bool isRepresentableName(QStringView name)
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
     for (const QChar c : name) {
-        if (c == u'\\' || c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7f)
+        const char16_t u = c.unicode();
+        // Plain ASCII, nearly every name of a large folder, takes the fewest comparisons.
+        if ((u >= 0x20 && u < 0x7f) ? (u == u'\\' || u == u'/') : isMisleadingCharacter(u))
             return false;
     }
     return true;

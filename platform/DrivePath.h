@@ -31,9 +31,18 @@ std::optional<CheckedDrivePath> checkDrivePath(QStringView path);
 // point elsewhere than it reads: a missing letter, empty names, "." and "..", "/" or NUL.
 std::optional<DrivePath> parseDrivePath(QStringView path);
 
+// True for a character that makes a name read as something it is not: a control (U+0000 to
+// U+001F, U+007F to U+009F), a line or paragraph separator (U+2028, U+2029), or a bidirectional
+// embedding, override or isolate (U+202A to U+202E, U+2066 to U+2069), which reorders the
+// letters shown.
+constexpr bool isMisleadingCharacter(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || (c >= 0x2028 && c <= 0x202e) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
 // True when name can stand as one entry of a drive-letter path and be shown exactly as it is:
-// never empty, "." or "..", and without "\", "/" or control characters (U+0000 to U+001F,
-// U+007F), which could make it read as something else.
+// never empty, "." or "..", and without "\", "/" or a misleading character.
 bool isRepresentableName(QStringView name);
 
 // True when a folder listing shows an entry of this name: one that can be represented, and

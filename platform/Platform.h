@@ -7,6 +7,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -64,6 +66,15 @@ public:
 
     // Opens a folder that can be listed and entered. Throws when it cannot.
     virtual OpenFolder openFolder(const QString &folder) const = 0;
+    // The same, the file system asked on a thread of its own and waited for at most patience,
+    // with whileWaiting run again and again meanwhile. Null when it did not answer in time: the
+    // thread is left to end when it does, closing what it opened.
+    virtual OpenFolder openFolder(const QString &folder, std::chrono::milliseconds patience,
+                                  const std::function<void()> &whileWaiting) const = 0;
+    // True when the folder lies on a file system that can stop answering, a network or FUSE
+    // one: a question asked of it may then wait without end. Told from the mount table alone,
+    // without asking the file system anything.
+    virtual bool mayStopAnswering(const QString &folder) const = 0;
     // True while the folder's path still leads to that very folder.
     virtual bool isAtItsPath(const FolderHandle &folder) const = 0;
     // True when the folder, every link and mount resolved, is the operating system's folder

@@ -11,11 +11,13 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -93,12 +95,46 @@ public:
     }
     Descriptor(const Descriptor &) = delete;
     Descriptor &operator=(const Descriptor &) = delete;
+    Descriptor(Descriptor &&other) noexcept : fd_(other.release()) {}
+    Descriptor &operator=(Descriptor &&other) noexcept
+    {
+        if (this != &other) {
+            if (fd_ >= 0)
+                ::close(fd_);
+            fd_ = other.release();
+        }
+        return *this;
+    }
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
 };
+
+// A folder opened by its native path, to be listed and entered: its descriptor and what it is,
+// or the error that kept it from opening.
+struct OpenedFolder {
+    Descriptor descriptor{-1};
+    FolderIdentity identity;
+    int error = 0;
+};
+
+OpenedFolder openNative(const QByteArray &native)
+{
+    OpenedFolder opened;
+    opened.descriptor = Descriptor(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat status {
+    };
+    // Listing needs to read the folder and to look into it.
+    if (opened.descriptor.get() < 0 ||
+        ::faccessat(opened.descriptor.get(), ".", R_OK | X_OK, AT_EACCESS) != 0 ||
+        ::fstat(opened.descriptor.get(), &status) != 0)
+        opened.error = errno;
+    else
+        opened.identity = identityOf(status);
+    return opened;
+}
 
 // The folder of dirFd and every folder above it, each reached by "..", up to the root where
 // ".." is the folder itself. Going up from an open folder sees through the links and bind
@@ -178,9 +214,11 @@ std::unique_ptr<PosixPlatform> PosixPlatform::forThisMachine()
 {
     // Mounts are reported by their real location, so the folder is compared in that form.
     const QString systemFolder = QFileInfo(QStringLiteral("/usr")).canonicalFilePath();
+    // A mount that has not answered within a second gets no letter, rather than keep the
+    // window from opening.
     return std::make_unique<PosixPlatform>(
-        assignDriveLetters(readMachineMounts(),
-                           systemFolder.isEmpty() ? QStringLiteral("/usr") : systemFolder),
+        machineDrives(systemFolder.isEmpty() ? QStringLiteral("/usr") : systemFolder,
+                      std::chrono::seconds(1)),
         QStringLiteral("C:\\usr"));
 }
 
@@ -249,16 +287,67 @@ QString PosixPlatform::windowsDirectory() const
 OpenFolder PosixPlatform::openFolder(const QString &folder) const
 {
     const MappedPath path = map(folder);
-    Descriptor dirFd(::open(path.native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dirFd.get() < 0)
-        fail(QStringLiteral("Cannot open folder"), folder, errno);
-    // Listing needs to read the folder and to look into it.
-    struct stat status {
+    OpenedFolder opened = openNative(path.native);
+    if (opened.error != 0)
+        fail(QStringLiteral("Cannot open folder"), folder, opened.error);
+    return std::make_shared<const FolderHandle>(opened.descriptor.release(), path.readBack,
+                                                opened.identity);
+}
+
+OpenFolder PosixPlatform::openFolder(const QString &folder, std::chrono::milliseconds patience,
+                                     const std::function<void()> &whileWaiting) const
+{
+    // Shared with the thread, which may outlive this call and the platform itself: it asks the
+    // file system by the native path alone, and closes what it opens if nobody waits any more.
+    struct Opening {
+        std::mutex mutex;
+        std::condition_variable done;
+        std::optional<OpenedFolder> result;
+        bool abandoned = false;
     };
-    if (::faccessat(dirFd.get(), ".", R_OK | X_OK, AT_EACCESS) != 0 ||
-        ::fstat(dirFd.get(), &status) != 0)
-        fail(QStringLiteral("Cannot open folder"), folder, errno);
-    return std::make_shared<const FolderHandle>(dirFd.release(), path.readBack, identityOf(status));
+    const MappedPath path = map(folder);
+    const auto opening = std::make_shared<Opening>();
+    try {
+        std::thread([opening, native = path.native] {
+            OpenedFolder opened = openNative(native);
+            const std::lock_guard lock(opening->mutex);
+            if (!opening->abandoned)
+                opening->result = std::move(opened);
+            opening->done.notify_all();
+        }).detach();
+    } catch (const std::system_error &error) {
+        fail(QStringLiteral("Cannot open folder"), folder, error.code().value());
+    }
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    std::unique_lock lock(opening->mutex);
+    while (!opening->result && std::chrono::steady_clock::now() < deadline) {
+        if (whileWaiting) {
+            lock.unlock();
+            whileWaiting();
+            lock.lock();
+        }
+        opening->done.wait_for(lock, std::chrono::milliseconds(20),
+                               [&] { return opening->result.has_value(); });
+    }
+    if (!opening->result) {
+        opening->abandoned = true;
+        return nullptr;
+    }
+    if (opening->result->error != 0)
+        fail(QStringLiteral("Cannot open folder"), folder, opening->result->error);
+    return std::make_shared<const FolderHandle>(opening->result->descriptor.release(),
+                                                path.readBack, opening->result->identity);
+}
+
+bool PosixPlatform::mayStopAnswering(const QString &folder) const
+{
+    // Asked for every folder the look-ahead opens: the path is mapped only when there is a
+    // mount to find it on.
+    try {
+        return !stoppableMounts_.none() && stoppableMounts_.holds(map(folder).native);
+    } catch (const PlatformError &) {
+        return false; // no such drive: nothing to wait for
+    }
 }
 
 bool PosixPlatform::isAtItsPath(const FolderHandle &folder) const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/DriveTable.h"
+#include "platform/MountTable.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/Platform.h"
 
@@ -31,6 +32,9 @@ public:
     QString volumeLabel(const QString &drive) const override;
     QString windowsDirectory() const override;
     OpenFolder openFolder(const QString &folder) const override;
+    bool mayStopAnswering(const QString &folder) const override;
+    OpenFolder openFolder(const QString &folder, std::chrono::milliseconds patience,
+                          const std::function<void()> &whileWaiting) const override;
     bool isAtItsPath(const FolderHandle &folder) const override;
     bool isInSystemFolder(const FolderHandle &folder) const override;
     FolderListing listFolder(const FolderHandle &folder, EntryKind kind) const override;
@@ -51,6 +55,7 @@ private:
     std::array<QByteArray, 26> nativeMountPoints_; // by drive letter
     QString windowsDirectory_;
     RenameWay firstRenameWay_;
+    mutable StoppableMounts stoppableMounts_;
 };
 
 } // namespace brindlewick

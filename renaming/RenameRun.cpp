@@ -3,6 +3,7 @@
 
 #include "renaming/RenameRun.h"
 
+#include "platform/DrivePath.h"
 #include "platform/FileSystemObject.h"
 #include "renaming/FileNames.h"
 
@@ -13,12 +14,47 @@ namespace brindlewick
 
 using namespace Qt::StringLiterals;
 
+namespace
+{
+
+// The details must not lie where the list would not: the characters that stopped a name from
+// being made are spelled out, not drawn.
+QString spelledOut(const QString &text)
+{
+    QString spelled;
+    spelled.reserve(text.size());
+    for (const QChar c : text) {
+        if (isMisleadingCharacter(c.unicode()))
+            spelled += u"<U+"_s +
+                       QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0') + u'>';
+        else
+            spelled += c;
+    }
+    return spelled;
+}
+
+} // namespace
+
+QString RenameOutcome::details() const
+{
+    if (complete())
+        return {};
+    QString text;
+    if (unflushed)
+        text = u"Every file was renamed, but the folder could not be flushed to disk.\r\n"_s;
+    else if (!failedName.isEmpty())
+        text = u"File: "_s + spelledOut(failedName) + u"\r\nNew name: "_s +
+               spelledOut(plannedName) + u"\r\n"_s;
+    return text + u"Reason: "_s + spelledOut(*failure);
+}
+
 RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
                          const QStringList &names, const std::vector<NameRow> &planned,
                          const std::function<void(qsizetype)> &progress)
 {
     RenameOutcome outcome;
     bool unflushed = false;
+    qsizetype at = -1; // the file in hand, while there is one
     try {
         if (names.size() != qsizetype(planned.size()))
             throw PlatformError(u"The plan does not match the selection"_s);
@@ -29,6 +65,7 @@ RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
             throw PlatformError(u"The listed folder is no longer at its path"_s);
         FileSystemObject fso(platform);
         for (qsizetype k = 0; k < names.size(); ++k) {
+            at = k;
             FileObject file = fso.GetFile(folder, names.at(k));
             const QString newName = planned[std::size_t(k)].fullName();
             if (file.Name() != newName) {
@@ -43,11 +80,20 @@ RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
             if (progress)
                 progress(outcome.done);
         }
+        at = -1;
         // Complete means on disk: the new names outlive a power cut from here on.
-        if (std::exchange(unflushed, false))
+        if (std::exchange(unflushed, false)) {
+            // Should the flush fail, every file was renamed all the same.
+            outcome.unflushed = true;
             platform.flushFolder(*folder);
+            outcome.unflushed = false;
+        }
     } catch (const std::exception &error) {
         outcome.failure = QString::fromUtf8(error.what());
+        if (at >= 0) {
+            outcome.failedName = names.at(at);
+            outcome.plannedName = planned[std::size_t(at)].fullName();
+        }
         if (unflushed) {
             try {
                 platform.flushFolder(*folder);

@@ -18,10 +18,19 @@ namespace brindlewick
 struct RenameOutcome {
     // Files handled, from the first on: renamed, or already bearing the planned name.
     qsizetype done = 0;
-    // Why the run stopped short; none when every file was handled.
+    // Why the run stopped short, as the platform or the run put it; none when every file was
+    // handled and is on disk.
     std::optional<QString> failure;
+    // The file the run stopped at and the name it was to get; empty when it stopped at no file.
+    QString failedName;
+    QString plannedName;
+    // Every file was renamed, but the folder could not be put on disk.
+    bool unflushed = false;
 
     bool complete() const { return !failure; }
+    // What went wrong, for a user who asks: the file, its planned name and the reason. Empty
+    // when the run was complete.
+    QString details() const;
 };
 
 // Carries out a confirmed plan in the folder it was made in: names[k] becomes planned[k], in

@@ -6,8 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The package's and the licences' checks need their tools as well.
-scripts/install-deps.sh dpkg-dev lintian reuse
+# The package's and the licences' checks need their tools as well, and the tests of a file
+# system that stops answering a FUSE one to stop.
+scripts/install-deps.sh dpkg-dev lintian reuse bindfs
 jobs=$(nproc)
 
 cmake --preset default

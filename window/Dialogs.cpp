@@ -9,12 +9,15 @@
 namespace brindlewick
 {
 
-MsgBoxAnswer QtDialogs::MsgBox(const QString &prompt, int style, const QString &title)
+MsgBoxAnswer QtDialogs::MsgBox(const QString &prompt, int style, const QString &title,
+                               const QString &details)
 {
     QMessageBox box(owner_);
     box.setWindowTitle(title);
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     box.setTextFormat(Qt::PlainText);
+    if (!details.isEmpty())
+        box.setDetailedText(QString(details).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (style) {
     case Critical:
         box.setIcon(QMessageBox::Critical);

@@ -29,8 +29,10 @@ class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
-    // Lines of prompt break with CR LF.
-    virtual MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title) = 0;
+    // Lines of prompt break with CR LF. details, when there are any, are shown below the prompt
+    // only when asked for; their lines break with CR LF too.
+    virtual MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title,
+                                const QString &details = {}) = 0;
     // Shows menu at a point of the screen: the mouse pointer, or the current item when the
     // keyboard asks. The chosen item is triggered before this returns. Returns the chosen item,
     // or nullptr when the menu closed without a choice.
@@ -44,7 +46,8 @@ public:
     explicit QtDialogs(QWidget *owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget *owner) { owner_ = owner; }
 
-    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title) override;
+    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title,
+                        const QString &details = {}) override;
     QAction *PopupMenu(QMenu &menu, const QPoint &at) override;
 
 private:

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
+#include <QScreen>
 #include <algorithm>
 
 namespace brindlewick
@@ -25,11 +26,23 @@ constexpr int listWidthTwips = 3375;
 // it as drawn.
 constexpr double designFontHeight = 14.0;
 
+// What a desktop's window frame and title bar take at most, in pixels.
+constexpr int frameAllowance = 64;
+
 } // namespace
 
 double frmMain::fontScale() const
 {
-    return std::max(1.0, fontMetrics().height() / designFontHeight);
+    // Never larger than the screen can hold, with room for the window's frame: the button and
+    // the bar must stay within reach. Text may then be cramped, but nothing is out of sight.
+    const double forFont = fontMetrics().height() / designFontHeight;
+    const QScreen *shownOn = screen();
+    if (!shownOn)
+        return std::max(1.0, forFont);
+    const QSize room = shownOn->availableGeometry().size() - QSize(frameAllowance, frameAllowance);
+    const double forScreen = std::min(double(room.width()) * 15 / clientTwips.width(),
+                                      double(room.height()) * 15 / clientTwips.height());
+    return std::max(1.0, std::min(forFont, forScreen));
 }
 
 void frmMain::placeWidget(QWidget *control, QRect twips, Anchor anchor)
@@ -66,8 +79,12 @@ void frmMain::applyPlacement(const Placement &placement)
     // A caption is never cut off: on desktops whose font is wider than the layout allows for,
     // the control reaches further right into the free room beside it.
     if (qobject_cast<QAbstractButton *>(placement.widget) ||
-        qobject_cast<QLabel *>(placement.widget))
+        qobject_cast<QLabel *>(placement.widget)) {
         rect.setWidth(std::max(rect.width(), placement.widget->sizeHint().width()));
+        // Where that room runs out at the window's edge, the control moves left instead.
+        if (rect.right() >= width())
+            rect.moveLeft(std::max(0, width() - rect.width()));
+    }
     placement.widget->setGeometry(rect);
 }
 

@@ -10,10 +10,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QtMath>
 #include <stdexcept>
+#include <utility>
 
 namespace brindlewick
 {
@@ -26,6 +28,23 @@ std::pair<QString, QString> splitKey(const QString &key)
 {
     const qsizetype tail = key.lastIndexOf(u'\\') + 1;
     return {key.first(tail), key.sliced(tail)};
+}
+
+bool movesCurrent(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -154,12 +173,14 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
         // once the tree has laid them out, which it does anyway before it paints them.
         QTimer::singleShot(0, this, [this, expanded] {
             if (expanded->isExpanded() && expanded->childCount() > 0) {
-                scrollToItem(expanded->child(expanded->childCount() - 1));
-                scrollToItem(expanded);
+                // Not scrollToItem, which passes by this tree's scrollTo.
+                scrollTo(indexFromItem(expanded->child(expanded->childCount() - 1)));
+                scrollTo(indexFromItem(expanded));
             }
         });
     });
     connect(this, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem *item) {
+        overruledMove_ = nullptr; // it may be hidden now
         TreeNode *collapsed = nodeOf(item);
         collapsed->emitDataChanged();
         if (!quiet_)
@@ -167,6 +188,7 @@ NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(paren
     });
     connect(this, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { Q_EMIT nodeClicked(nodeOf(item)); });
+    connect(this, &QTreeWidget::currentItemChanged, this, [this] { overruledMove_ = nullptr; });
 }
 
 NodeTree::~NodeTree()
@@ -387,6 +409,36 @@ void NodeTree::fitColumn()
         setColumnWidth(0, width);
 }
 
+void NodeTree::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    QTreeWidget::scrollTo(index, hint);
+    if (!isRightToLeft())
+        revealStart(index);
+}
+
+void NodeTree::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTreeWidget::currentChanged(current, previous);
+    // Only sideways: a row moved under the mouse between press and release is no click.
+    if (current.isValid() && isVisible() && !isRightToLeft())
+        revealStart(current);
+}
+
+void NodeTree::revealStart(const QModelIndex &index)
+{
+    const QRect cell = visualRect(index); // from the image on
+    if (!cell.isValid())
+        return;
+    const int start = cell.left() - indentation();
+    const int end = cell.left() + sizeHintForIndex(index).width();
+    const int width = viewport()->width();
+    QScrollBar *sideways = horizontalScrollBar();
+    if (start < 0 || end - start > width)
+        sideways->setValue(sideways->value() + start);
+    else if (end > width)
+        sideways->setValue(sideways->value() + end - width);
+}
+
 void NodeTree::resizeEvent(QResizeEvent *event)
 {
     QTreeWidget::resizeEvent(event);
@@ -461,25 +513,53 @@ void NodeTree::collapseQuietly(TreeNode *node)
 // Moving with the keys picks a folder as a click does.
 void NodeTree::keyPressEvent(QKeyEvent *event)
 {
-    QTreeWidgetItem *before = currentItem();
-    const Qt::Key intoChildren = isRightToLeft() ? Qt::Key_Left : Qt::Key_Right;
     const int key = event->key();
+    // The current node is always the selected one: Space has nothing to select.
+    if (key == Qt::Key_Space) {
+        event->accept();
+        return;
+    }
+    // A box the key led to took the keyboard, and the window manager may not give it back.
+    const auto keyboardStays = qScopeGuard([this, hadFocus = hasFocus()] {
+        if (hadFocus && !isActiveWindow())
+            activateWindow();
+    });
+    QTreeWidgetItem *const shown = currentItem();
+    // Qt moves from the current node: made current without a selection, the overruled one is
+    // where this key starts.
+    TreeNode *const from = movesCurrent(key) ? std::exchange(overruledMove_, nullptr) : nullptr;
+    if (from)
+        selectionModel()->setCurrentIndex(indexFromItem(from), QItemSelectionModel::NoUpdate);
+
+    QTreeWidgetItem *before = currentItem();
+    TreeNode *reached = nullptr; // where the key took the current node
+    bool handled = false;
+    const Qt::Key intoChildren = isRightToLeft() ? Qt::Key_Left : Qt::Key_Right;
     if (before && (key == Qt::Key_Asterisk || key == Qt::Key_Plus || key == intoChildren)) {
         TreeNode *node = nodeOf(before);
         if (!node->Expanded() && node->Children() > 0) {
+            reached = node;
             node->setExpanded(true);
-            event->accept();
-            return;
-        }
-        if (key != intoChildren) { // already open, or nothing to open
-            event->accept();
-            return;
+            handled = true;
+        } else {
+            handled = key != intoChildren; // already open, or nothing to open
         }
     }
-    QTreeWidget::keyPressEvent(event);
-    QTreeWidgetItem *after = currentItem();
-    if (after && after != before)
-        Q_EMIT nodeClicked(nodeOf(after));
+    if (handled) {
+        event->accept();
+    } else {
+        QTreeWidget::keyPressEvent(event);
+        QTreeWidgetItem *after = currentItem();
+        if (from && after == from) { // nowhere to go from there
+            setCurrentItem(shown);
+            reached = from;
+        } else if (after && after != shown) {
+            reached = nodeOf(after);
+            Q_EMIT nodeClicked(reached);
+        }
+    }
+    if (reached && currentItem() != reached)
+        overruledMove_ = reached;
 }
 
 } // namespace brindlewick

@@ -129,6 +129,10 @@ public:
     // Collapses without raising the collapse handler.
     void collapseQuietly(TreeNode *node);
 
+    // Sideways, Qt brings the start of the one column into view, which deep down leaves the
+    // row blank: the node's own start is brought into view as well.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 Q_SIGNALS:
     void nodeClicked(brindlewick::TreeNode *node);
     void nodeExpanded(brindlewick::TreeNode *node);
@@ -138,8 +142,11 @@ protected:
     // Keys that expand go the way a click on the expander goes: one level, through the
     // program's handler, which has the last word on the selection. Qt's "*" would expand
     // everything below, which through links back to a folder above never ends.
+    // Space does nothing here: Qt's would search for " ", the start of an unlabelled drive.
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // The new current node comes into view by mouse too, where Qt scrolls only for the others.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     friend class TreeNode;
@@ -162,6 +169,9 @@ private:
     // At least the width name takes in the tree's font, and never more than a little above.
     int nameWidth(const QFontMetricsF &metrics, const QString &name);
     void fitColumn();
+    // Scrolls sideways as little as shows the node's expander, image and name, or as much of
+    // them as fits.
+    void revealStart(const QModelIndex &index);
     void imageChanged(TreeNode *node, const QString &from, const QString &to);
     const std::set<qsizetype> *watched(const QString &key) const;
     std::set<qsizetype> *watched(const QString &key);
@@ -179,6 +189,10 @@ private:
     mutable qsizetype keysIndexed_ = 0;
     std::vector<std::pair<QString, std::set<qsizetype>>> watched_;
     bool quiet_ = false;
+    // Where the last key took the current node before its handler moved it elsewhere (a refused
+    // folder): the next move by key goes on from there, or the user could never get past it.
+    // Any other change of the current node forgets it.
+    TreeNode *overruledMove_ = nullptr;
     int contentWidth_ = 0;
     // The advances of the printable ASCII characters in advancesFont_, measured as first met;
     // below zero until then.

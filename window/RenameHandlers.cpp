@@ -91,7 +91,14 @@ void frmMain::RenameFiles(qsizetype selFiles)
         runRenames(platform_, selection_.folder, selection_.names, selNames,
                    [this](qsizetype done) { pbStatus->setValue(int(done)); });
     if (!outcome.complete()) {
-        MsgBox(u"Not all files were renamed!"_s, Critical, u"Brindlewick - Error"_s);
+        // The list tells the truth at once: what was renamed leaves the selection, and the
+        // command given again goes on with the rest.
+        QStringList renamed;
+        for (qsizetype k = 0; k < outcome.done; ++k)
+            renamed.append(selNames[std::size_t(k)].fullName());
+        lsList->showRenamed(selection_.names.first(outcome.done), renamed);
+        MsgBox(u"Not all files were renamed!"_s, Critical, u"Brindlewick - Error"_s,
+               outcome.details());
         return;
     }
     pbStatus->setValue(0);

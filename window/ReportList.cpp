@@ -5,10 +5,13 @@
 
 #include <QAbstractListModel>
 #include <QContextMenuEvent>
+#include <QHash>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <algorithm>
 
 namespace brindlewick
@@ -27,6 +30,13 @@ public:
         beginResetModel();
         names_ = std::move(names);
         endResetModel();
+    }
+
+    void setName(int row, const QString &name)
+    {
+        names_[row] = name;
+        const QModelIndex changed = index(row, 0);
+        Q_EMIT dataChanged(changed, changed, {Qt::DisplayRole});
     }
 
     int rowCount(const QModelIndex &parent = {}) const override
@@ -156,6 +166,35 @@ void ReportList::setAllSelected(bool selected)
                                            : QItemSelectionModel::Deselect);
 }
 
+void ReportList::showRenamed(const QStringList &texts, const QStringList &newTexts)
+{
+    QHash<QString, QString> renamed;
+    renamed.reserve(texts.size());
+    for (qsizetype k = 0; k < texts.size() && k < newTexts.size(); ++k)
+        renamed.insert(texts.at(k), newTexts.at(k));
+    std::vector<bool> done(std::size_t(itemCount()), false);
+    for (int row = 0; row < int(itemCount()); ++row) {
+        const auto found = renamed.constFind(model_->names().at(row));
+        if (found == renamed.cend())
+            continue;
+        model_->setName(row, *found);
+        done[std::size_t(row)] = true;
+    }
+    // The rest is selected anew in runs: deselecting item by item would split the selection's
+    // ranges one at a time.
+    QItemSelection rest;
+    for (const qsizetype position : selectedPositions()) {
+        const int row = int(position - 1);
+        if (done[std::size_t(row)])
+            continue;
+        if (!rest.isEmpty() && rest.last().bottom() == row - 1)
+            rest.last() = QItemSelectionRange(rest.last().topLeft(), model_->index(row, 0));
+        else
+            rest.append(QItemSelectionRange(model_->index(row, 0)));
+    }
+    selectionModel()->select(rest, QItemSelectionModel::ClearAndSelect);
+}
+
 void ReportList::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableView::mouseReleaseEvent(event);
@@ -204,6 +243,39 @@ void ReportList::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+QModelIndex ReportList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    // A table moves Home and End along the row, which here has one column: they go to the first
+    // and last file instead, as in any list of files.
+    if (cursorAction == MoveHome || cursorAction == MoveEnd)
+        modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+bool ReportList::isCutOff(const QModelIndex &index) const
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    return itemDelegateForIndex(index)->sizeHint(option, index).width() > option.rect.width();
+}
+
+bool ReportList::viewportEvent(QEvent *event)
+{
+    // The column's width is fixed: a name it cuts off shows whole in its tool tip.
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = QTableView::indexAt(help->pos());
+        if (index.isValid() && isCutOff(index))
+            QToolTip::showText(help->globalPos(), model_->names().at(index.row()), viewport(),
+                               visualRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTableView::viewportEvent(event);
 }
 
 void ReportList::clearItems()

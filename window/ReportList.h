@@ -36,6 +36,8 @@ public:
     // Every item selected or unselected in one step; the current item and the scroll
     // position stay.
     void setAllSelected(bool selected);
+    // The items of these texts show the new ones at the same index and leave the selection.
+    void showRenamed(const QStringList &texts, const QStringList &newTexts);
 
 Q_SIGNALS:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
@@ -47,11 +49,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     QModelIndex indexAt(qsizetype position) const;
     void describe();
     QPoint currentItemPoint() const;
+    bool isCutOff(const QModelIndex &index) const;
 
     NameListModel *model_;
 };

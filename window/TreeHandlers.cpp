@@ -7,7 +7,9 @@
 #include "window/ProgressMeter.h"
 #include "window/frmMain.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
+#include <optional>
 
 namespace brindlewick
 {
@@ -43,7 +45,7 @@ void frmMain::DisplayDir(QString Pth, TreeNode *Parent)
     Pth += u'\\';
     // Where the folder cannot be opened, the enumerator still stands on another folder, whose
     // subfolders are not this one's.
-    if (const OpenFolder folder = browser_.openFolder(Pth))
+    if (const OpenFolder folder = openFolder(Pth, FolderBrowser::OpenFor::User))
         DisplayDir(folder, Parent);
 }
 
@@ -57,11 +59,28 @@ void frmMain::DisplayDir(const OpenFolder &folder, TreeNode *Parent)
     List1.clear();
 }
 
-OpenFolder frmMain::openNodeFolder(const TreeNode &node) const
+std::function<void()> frmMain::paintWhileWaiting(std::optional<Busy> &busy)
+{
+    return [this, &busy] {
+        if (!busy)
+            busy.emplace(*this);
+        QCoreApplication::processEvents();
+    };
+}
+
+OpenFolder frmMain::openFolder(const QString &path, FolderBrowser::OpenFor purpose)
+{
+    std::optional<Busy> busy;
+    return browser_.openFolder(path, purpose, paintWhileWaiting(busy));
+}
+
+OpenFolder frmMain::openNodeFolder(const TreeNode &node, FolderBrowser::OpenFor purpose)
 {
     TreeNode::PathBuffer fullPath;
     node.writeFullPath(fullPath);
-    return browser_.openNodeFolder(QStringView(fullPath.constData(), fullPath.size()));
+    std::optional<Busy> busy;
+    return browser_.openNodeFolder(QStringView(fullPath.constData(), fullPath.size()), purpose,
+                                   paintWhileWaiting(busy));
 }
 
 void frmMain::refuseSystemFolder()
@@ -75,7 +94,8 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
         return;
     // The folder is opened once, and every step acts on what was opened. Where it cannot be
     // opened, the enumerators stay on the folder they had.
-    clickNode(*Node, openNodeFolder(*Node));
+    clickNode(*Node, openNodeFolder(*Node, Expanding ? FolderBrowser::OpenFor::LookAhead
+                                                     : FolderBrowser::OpenFor::User));
 }
 
 void frmMain::clickNode(TreeNode &Node, const OpenFolder &opened)
@@ -147,7 +167,8 @@ void frmMain::DirTree_Expand(TreeNode *Node)
 
     // The expanded folder is opened once: for its refusal here and for its click at the end.
     TreeNode *selected = DirTree->SelectedItem();
-    const OpenFolder opened = selected ? openNodeFolder(*selected) : nullptr;
+    const OpenFolder opened =
+        selected ? openNodeFolder(*selected, FolderBrowser::OpenFor::User) : nullptr;
     if (selected && browser_.refusesExpansion(selected->Text(), opened)) {
         refuseSystemFolder();
         DirTree->collapseQuietly(selected);
@@ -170,7 +191,8 @@ void frmMain::DirTree_Expand(TreeNode *Node)
     }
 
     Expanding = false;
-    clickNode(*Node, selected == Node ? opened : openNodeFolder(*Node));
+    clickNode(*Node,
+              selected == Node ? opened : openNodeFolder(*Node, FolderBrowser::OpenFor::User));
     Node->setSelected(true);
 }
 

@@ -9,6 +9,8 @@
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWindow>
+#include <mutex>
 #include <utility>
 
 namespace brindlewick
@@ -28,6 +31,14 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
+
+// Screen readers meet the window as a window, a frame to AT-SPI; Qt would give a plain widget
+// the role of a filler.
+QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
+{
+    auto *window = qobject_cast<frmMain *>(object);
+    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
 
 // A label's text as a name: without its closing colon.
 QString accessibleLabel(const QLabel *label)
@@ -45,6 +56,8 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
       img(*QApplication::style()), Dir1(platform, EntryKind::Folders),
       File1(platform, EntryKind::Files)
 {
+    static std::once_flag accessibleAsWindow;
+    std::call_once(accessibleAsWindow, [] { QAccessible::installFactory(accessibleWindow); });
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Brindlewick"));
     layoutScale_ = fontScale();
@@ -258,10 +271,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-MsgBoxAnswer frmMain::MsgBox(const QString &prompt, int style, const QString &title)
+MsgBoxAnswer frmMain::MsgBox(const QString &prompt, int style, const QString &title,
+                             const QString &details)
 {
     pbStatus->showValue();
-    return dialogs_.MsgBox(prompt, style, title);
+    return dialogs_.MsgBox(prompt, style, title, details);
 }
 
 } // namespace brindlewick

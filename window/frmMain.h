@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -125,7 +127,11 @@ private:
     void UpdateFolderIcons();
     // The node click with its folder opened already (null when it could not be).
     void clickNode(TreeNode &Node, const OpenFolder &opened);
-    OpenFolder openNodeFolder(const TreeNode &node) const;
+    // A folder opened through the browser; while a slow file system is waited on, the window is
+    // painted but takes no input.
+    OpenFolder openFolder(const QString &path, FolderBrowser::OpenFor purpose);
+    std::function<void()> paintWhileWaiting(std::optional<Busy> &busy);
+    OpenFolder openNodeFolder(const TreeNode &node, FolderBrowser::OpenFor purpose);
     void refuseSystemFolder();
 
     // The file list.
@@ -160,7 +166,8 @@ private:
 
     // Every box of the window goes through here: the bar shows the value reached while the
     // box is up, whatever its pace of repainting.
-    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title);
+    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title,
+                        const QString &details = {});
     // Runs an event handler; a failure inside it ends the handler, never the program.
     template<typename Handler> void runHandler(const char *name, Handler &&handler);
 

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "browsing/FolderBrowser.h"
+#include "support/StoppableMount.h"
 #include "support/TestDrives.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void refusesThisMachinesSystemFolderThroughItsLinks();
     void opensTheFolderOfANode_data();
     void opensTheFolderOfANode();
+    void waitsOnAStoppedFileSystemOnlyForTheUser();
 };
 
 void FolderBrowserTest::keepsProtectedFilesOut_data()
@@ -188,6 +191,37 @@ void FolderBrowserTest::opensTheFolderOfANode()
     QVERIFY(drives.makeFolder(u"C:\\home\\ann"_s));
     const OpenFolder folder = FolderBrowser(drives.platform()).openNodeFolder(fullPath);
     QCOMPARE(folder ? folder->path() : QString(), opened);
+}
+
+void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser()
+{
+    TestDrives drives;
+    drives.make({u"C:\\mnt"_s, u"C:\\source\\inside"_s});
+    StoppableMount mount(drives.native(u"C:\\source"_s), drives.native(u"C:\\mnt"_s));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.whyNot()));
+    const FolderBrowser browser(drives.platform());
+    QVERIFY(drives.platform().mayStopAnswering(u"C:\\mnt\\inside"_s));
+    QVERIFY(!drives.platform().mayStopAnswering(u"C:\\source"_s));
+    QVERIFY(browser.openFolder(u"C:\\mnt"_s, FolderBrowser::OpenFor::LookAhead) == nullptr);
+    QVERIFY(browser.openFolder(u"C:\\mnt\\inside"_s)); // while it answers
+
+    mount.stop();
+    // The folder above still lists it, and the look-ahead passes it by without a question.
+    QVERIFY(drives.platform()
+                .listFolder(*browser.openFolder(u"C:\\"_s), EntryKind::Folders)
+                .names.contains(u"mnt"_s));
+    QElapsedTimer waited;
+    waited.start();
+    QVERIFY(!browser.openFolder(u"C:\\mnt"_s, FolderBrowser::OpenFor::LookAhead));
+    QVERIFY(waited.elapsed() < 500);
+    // The user waits about a second, with the window painted meanwhile, then gets nothing.
+    int paints = 0;
+    waited.restart();
+    QVERIFY(
+        !browser.openFolder(u"C:\\mnt\\inside"_s, FolderBrowser::OpenFor::User, [&] { ++paints; }));
+    QVERIFY(waited.elapsed() >= 900 && waited.elapsed() < 5000);
+    QVERIFY(paints > 10);
 }
 
 QTEST_MAIN(FolderBrowserTest)

@@ -14,6 +14,8 @@ class DrivePathTest : public QObject
 private Q_SLOTS:
     void readBack_data();
     void readBack();
+    void misleadingCharacters_data();
+    void misleadingCharacters();
 };
 
 void DrivePathTest::readBack_data()
@@ -46,6 +48,25 @@ void DrivePathTest::readBack()
     QCOMPARE(parsed.has_value(), !readBack.isEmpty());
     if (parsed)
         QCOMPARE(parsed->letter + u":\\"_s + parsed->names.join(u'\\'), readBack);
+}
+
+void DrivePathTest::misleadingCharacters_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("representable");
+    // Controls, separators and bidirectional controls are refused; their neighbours are not.
+    for (const int code :
+         {0x00, 0x1f, 0x7f, 0x80, 0x85, 0x9f, 0x2028, 0x2029, 0x202a, 0x202e, 0x2066, 0x2069})
+        QTest::addRow("U+%04X", code) << code << false;
+    for (const int code : {0x20, 0x7e, 0xa0, 0x2027, 0x202f, 0x2065, 0x206a, 0xff0f})
+        QTest::addRow("U+%04X", code) << code << true;
+}
+
+void DrivePathTest::misleadingCharacters()
+{
+    QFETCH(int, code);
+    QFETCH(bool, representable);
+    QCOMPARE(isRepresentableName(u"photo"_s + QChar(code) + u"gpj.txt"_s), representable);
 }
 
 QTEST_GUILESS_MAIN(DrivePathTest)

@@ -3,11 +3,17 @@
 
 #include "platform/MountTable.h"
 #include "platform/PosixPlatform.h"
+#include "support/StoppableMount.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/sysmacros.h>
 
 using namespace brindlewick;
+using namespace brindlewick::test;
 using namespace Qt::StringLiterals;
 
 namespace
@@ -41,6 +47,8 @@ private Q_SLOTS:
     void platformAnswersByLetter();
     void thisMachineHasDriveC();
     void noLetterInsideTheSystemFolder();
+    void readsTheMountTable();
+    void asksOnlyWhatItShowsAndWaitsOnNoMount();
 };
 
 void DriveTableTest::lettersFollowMountOrderAndKind()
@@ -146,6 +154,55 @@ void DriveTableTest::noLetterInsideTheSystemFolder()
         },
         u"/usr"_s);
     QCOMPARE(describe(table), u"C / 3; D /srv/local 3; E /usrdata 3"_s);
+}
+
+void DriveTableTest::readsTheMountTable()
+{
+    const std::vector<MountEntry> mounts = parseMountInfo(
+        "22 27 0:21 / /proc rw,relatime - proc proc rw\n"
+        "27 1 254:0 / / rw,relatime shared:1 - ext4 /dev/vda rw\n"
+        "45 27 0:40 / /mnt/My\\040Disk rw,nosuid shared:2 master:7 - fuse.sshfs ann@nas:/ rw\n"
+        "46 27 8:17 /sub /srv/bind rw - ext4 /dev/sdb1 rw\n"
+        "47 27 0:41 / /mnt/nfs rw - nfs4 nas:/export rw\n"
+        "not a mount\n");
+    QStringList rows;
+    for (const MountEntry &mount : mounts) {
+        rows.append(mount.mountPoint + u' ' + QString::fromUtf8(mount.fileSystemType) + u' ' +
+                    QString::fromUtf8(mount.device) + u' ' +
+                    QString::number(mount.fileSystemId == makedev(8, 17)) + u' ' +
+                    QString::number(mayStopAnswering(mount)));
+    }
+    QCOMPARE(rows,
+             (QStringList{u"/proc proc proc 0 0"_s, u"/ ext4 /dev/vda 0 0"_s,
+                          u"/mnt/My Disk fuse.sshfs ann@nas:/ 0 1"_s,
+                          u"/srv/bind ext4 /dev/sdb1 1 0"_s, u"/mnt/nfs nfs4 nas:/export 0 1"_s}));
+}
+
+void DriveTableTest::asksOnlyWhatItShowsAndWaitsOnNoMount()
+{
+    QTemporaryDir root;
+    QVERIFY(QDir(root.path()).mkpath(u"source"_s) && QDir(root.path()).mkpath(u"mnt"_s));
+    StoppableMount dead(root.path() + u"/source"_s, root.path() + u"/mnt"_s);
+    if (!dead.isMounted())
+        QSKIP(qPrintable(dead.whyNot()));
+    dead.stop();
+
+    // A FUSE mount is never a fixed drive: start-up does not ask it anything.
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(PosixPlatform::forThisMachine()->driveType(u"C:\\"_s), DriveType::Fixed);
+    QVERIFY(waited.elapsed() < 5000);
+
+    // One that could be a drive but does not answer gets none, and is waited on no longer than
+    // it was given.
+    std::vector<MountEntry> mounts = {mount(root.path() + u"/mnt"_s, "ext4", "/dev/sdx1", 7),
+                                      mount(root.path(), "ext4", "/dev/sdx2", 8)};
+    waited.restart();
+    askMounts(mounts, std::chrono::milliseconds(300));
+    QVERIFY(waited.elapsed() < 3000);
+    QVERIFY(!mounts[0].reachable);
+    QVERIFY(mounts[1].reachable);
+    QCOMPARE(describe(assignDriveLetters(mounts)), u"C / 3; D "_s + root.path() + u" 3"_s);
 }
 
 QTEST_GUILESS_MAIN(DriveTableTest)

@@ -16,6 +16,8 @@ private Q_SLOTS:
     void extension();
     void protectedEnding_data();
     void protectedEnding();
+    void listedName_data();
+    void listedName();
 };
 
 void FileNamesTest::extension_data()
@@ -65,6 +67,23 @@ void FileNamesTest::protectedEnding()
     QFETCH(QString, ending);
     QFETCH(bool, allowed);
     QCOMPARE(ExtCheck(ending), allowed);
+}
+
+void FileNamesTest::listedName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("listed");
+    // Letters beyond ASCII make no protected ending.
+    QTest::newRow("März") << u"März"_s << true;
+    QTest::newRow("ending without a dot") << u"backup-DAT"_s << false;
+    QTest::newRow("autoexec.bat") << u"AutoExec.Bat"_s << false;
+}
+
+void FileNamesTest::listedName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, listed);
+    QCOMPARE(isListedFileName(name), listed);
 }
 
 QTEST_GUILESS_MAIN(FileNamesTest)

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "renaming/RenameRun.h"
+#include "support/CountingPlatform.h"
 #include "support/TestDrives.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTest>
 #include <numeric>
 
@@ -64,11 +66,12 @@ struct Bench {
     RenameOutcome run(const QStringList &names, const std::vector<NameRow> &planned)
     {
         progress.clear();
-        return runRenames(drives.platform(), listing.folder, names, planned,
+        return runRenames(platform, listing.folder, names, planned,
                           [this](qsizetype done) { progress.append(done); });
     }
 
     TestDrives drives;
+    CountingPlatform platform{drives.platform()};
     Listing listing;
     QStringList before; // what the files held: however a run goes, none of it is lost
     QList<qsizetype> progress;
@@ -86,6 +89,7 @@ private Q_SLOTS:
     void renamesOnlyInTheListedFolder_data();
     void renamesOnlyInTheListedFolder();
     void planOfAnotherSizeTouchesNothing();
+    void flushFailureIsToldApart();
 };
 
 void RenameRunTest::renamesAsPlanned_data()
@@ -150,6 +154,7 @@ void RenameRunTest::renamesAsPlanned_data()
     // Names the list would hide: the file would vanish from it.
     atFirst("leading dot", both, Builder::AtBeginning, u"."_s);
     atFirst("line break", both, Builder::AtEnd, u"\r\n    fake"_s);
+    atFirst("right-to-left override", both, Builder::AtEnd, QChar(0x202e) + u"gpj"_s);
     atFirst("name part emptied", {u"abc.txt"_s}, Builder::Replace, u"abc"_s);
     atFirst("autoexec.bat", {u"x.bat"_s}, Builder::Replace, u"x"_s, u"autoexec"_s);
     QTest::newRow("protected ending, after a file renamed")
@@ -186,8 +191,15 @@ void RenameRunTest::renamesAsPlanned()
     QCOMPARE(bench.drives.contentsIn(work), bench.before);
     QCOMPARE(bench.drives.entriesOf(work + u"\\sub"_s), QStringList());
     QCOMPARE(bench.drives.entriesOf(u"C:\\"_s), QStringList{u"work"_s});
+    // What was renamed is put on disk, however the run ended.
+    const QSet<QString> renamed(after.begin(), after.end());
+    QCOMPARE(bench.platform.flushes, renamed == QSet<QString>(names.begin(), names.end()) ? 0 : 1);
     if (complete)
         return;
+    QCOMPARE(outcome.failedName, bench.listing.names.at(done));
+    QCOMPARE(outcome.plannedName, planned[std::size_t(done)].fullName());
+    // File, new name and reason, each on its line whatever the names hold.
+    QCOMPARE(outcome.details().count(u"\r\n"_s), 2);
 
     // The same plan again fails at once: the first listed name is gone, or still cannot be.
     const RenameOutcome again = bench.run(bench.listing.names, planned);
@@ -205,6 +217,8 @@ void RenameRunTest::fileDeletedAfterTheListWasFilled()
     QCOMPARE(outcome.done, 1);
     QCOMPARE(bench.progress, countedUpTo(1));
     QCOMPARE(bench.drives.entriesOf(work), (QStringList{u"c.txt"_s, u"za.txt"_s}));
+    QCOMPARE(outcome.details(),
+             u"File: b.txt\r\nNew name: zb.txt\r\nReason: "_s + *outcome.failure);
 }
 
 void RenameRunTest::renamesOnlyInTheListedFolder_data()
@@ -237,6 +251,7 @@ void RenameRunTest::renamesOnlyInTheListedFolder()
         bench.run(bench.listing.names, planFor(names, Builder::AtBeginning, u"x"_s));
     QVERIFY(outcome.failure);
     QCOMPARE(outcome.done, 0);
+    QCOMPARE(outcome.details(), u"Reason: "_s + *outcome.failure);
     QCOMPARE(drives.entriesOf(u"C:\\elsewhere\\work"_s), names);
     if (!moved.isEmpty())
         QCOMPARE(drives.entriesOf(moved), names);
@@ -251,6 +266,19 @@ void RenameRunTest::planOfAnotherSizeTouchesNothing()
         QCOMPARE(bench.run(names, planned).done, 0);
         QCOMPARE(bench.drives.entriesOf(work), listed);
     }
+}
+
+void RenameRunTest::flushFailureIsToldApart()
+{
+    Bench bench({u"a.txt"_s, u"b.txt"_s});
+    bench.platform.flushFailure = u"Input/output error"_s;
+    const RenameOutcome outcome =
+        bench.run(bench.listing.names, planFor(bench.listing.names, Builder::AtEnd, u"x"_s));
+    QCOMPARE(outcome.done, 2);
+    QVERIFY(outcome.unflushed);
+    QCOMPARE(bench.platform.flushes, 1);
+    QCOMPARE(outcome.details(), u"Every file was renamed, but the folder could not be flushed to "
+                                "disk.\r\nReason: Input/output error"_s);
 }
 
 QTEST_MAIN(RenameRunTest)

@@ -21,9 +21,10 @@ void ScriptedDialogs::expectMenu(const QString &itemText)
     expectedMenus_.push_back(itemText);
 }
 
-MsgBoxAnswer ScriptedDialogs::MsgBox(const QString &prompt, int style, const QString &title)
+MsgBoxAnswer ScriptedDialogs::MsgBox(const QString &prompt, int style, const QString &title,
+                                     const QString &details)
 {
-    boxes_.append({prompt, style, title});
+    boxes_.append({prompt, style, title, details});
     if (expectedBoxes_.empty()) {
         QTest::qFail(qPrintable(QStringLiteral("Unexpected message box \"") + title +
                                 QStringLiteral("\": ") + prompt),

@@ -19,6 +19,7 @@ struct RecordedBox {
     QString prompt;
     int style;
     QString title;
+    QString details; // empty for a box without
 };
 
 // Answers the window's boxes and menus from a per-test script. Every box is recorded; a box or
@@ -34,7 +35,8 @@ public:
     // itemText: the menu item to choose, by its caption; empty closes the menu unchosen.
     void expectMenu(const QString &itemText);
 
-    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title) override;
+    MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title,
+                        const QString &details = {}) override;
     QAction *PopupMenu(QMenu &menu, const QPoint &at) override;
 
     const QList<RecordedBox> &boxes() const { return boxes_; }

@@ -181,10 +181,10 @@ int WindowFixture::modeInEffect()
     return 0;
 }
 
-void WindowFixture::expectRefusal()
+void WindowFixture::expectRefusal(std::function<void()> whileShown)
 {
     dialogs.expectBox(Critical, u"Error"_s, MsgBoxAnswer::Ok,
-                      u"Brindlewick will not edit known system files!"_s);
+                      u"Brindlewick will not edit known system files!"_s, std::move(whileShown));
 }
 
 void WindowFixture::expectConfirmation(MsgBoxAnswer answer, std::optional<QString> prompt,

@@ -110,7 +110,7 @@ public:
     // leaves the texts and the selection as they were.
     int modeInEffect();
 
-    void expectRefusal();
+    void expectRefusal(std::function<void()> whileShown = {});
     void expectConfirmation(MsgBoxAnswer answer, std::optional<QString> prompt = std::nullopt,
                             std::function<void()> whileShown = {});
     void expectNotice();

@@ -75,6 +75,7 @@ void AccessibilityTest::everyControlHasItsNameAndRole()
         QString name;
         QAccessible::Role role;
     } expected[] = {
+        {&w, u"Brindlewick"_s, QAccessible::Window},
         {c.lsList, u"Files"_s, QAccessible::Table},
         {c.Text1, u"Text to add"_s, QAccessible::EditableText},
         {c.optAttachBegin, u"Attach to Beginning"_s, QAccessible::RadioButton},

@@ -18,6 +18,7 @@ namespace
 struct Answer {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
+    QString details;
 
     void with(Qt::Key key)
     {
@@ -26,6 +27,7 @@ struct Answer {
             QVERIFY(box);
             icon = box->icon();
             text = box->text();
+            details = box->detailedText();
             QTest::keyClick(box, key);
         });
     }
@@ -66,20 +68,23 @@ void DialogsTest::stylesShowTheirIcons_data()
 {
     QTest::addColumn<int>("style");
     QTest::addColumn<int>("icon");
-    QTest::newRow("0") << int(OkOnly) << int(QMessageBox::NoIcon);
-    QTest::newRow("16") << int(Critical) << int(QMessageBox::Critical);
-    QTest::newRow("64") << int(Information) << int(QMessageBox::Information);
+    QTest::addColumn<QString>("details");
+    QTest::newRow("0") << int(OkOnly) << int(QMessageBox::NoIcon) << QString();
+    QTest::newRow("16") << int(Critical) << int(QMessageBox::Critical) << u"Why\r\nand how"_s;
+    QTest::newRow("64") << int(Information) << int(QMessageBox::Information) << QString();
 }
 
 void DialogsTest::stylesShowTheirIcons()
 {
     QFETCH(int, style);
     QFETCH(int, icon);
+    QFETCH(QString, details);
     QtDialogs dialogs;
     Answer answer;
     answer.with(Qt::Key_Return);
-    QCOMPARE(dialogs.MsgBox(u"Done."_s, style, u"Brindlewick"_s), MsgBoxAnswer::Ok);
+    QCOMPARE(dialogs.MsgBox(u"Done."_s, style, u"Brindlewick"_s, details), MsgBoxAnswer::Ok);
     QCOMPARE(int(answer.icon), icon);
+    QCOMPARE(answer.details, QString(details).replace(u"\r\n"_s, u"\n"_s));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -7,10 +7,14 @@
 #include "window/ReportList.h"
 
 #include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolTip>
+#include <numeric>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
@@ -37,6 +41,9 @@ private Q_SLOTS:
     void menuItemsActOnTheSelection_data();
     void menuItemsActOnTheSelection();
     void keyboardOpensTheMenuAtTheCurrentItem();
+    void keysMoveAndSelectByRows_data();
+    void keysMoveAndSelectByRows();
+    void cutOffNameShowsWholeInItsToolTip();
     void fromStartUpToRenamedFiles();
 };
 
@@ -71,6 +78,7 @@ void ListHandlersTest::columnWidthAndBarFollowTheFileCount()
     // An empty folder leaves the bar's maximum as the folder before set it.
     const int files = listable + protectedCount;
     QCOMPARE(f.ui.pbStatus->Max(), files > 0 ? files : 20);
+    QCOMPARE(f.ui.pbStatus->bar()->maximum(), f.ui.pbStatus->Max());
     QCOMPARE(f.ui.pbStatus->Value(), 0);
 }
 
@@ -168,6 +176,56 @@ void ListHandlersTest::keyboardOpensTheMenuAtTheCurrentItem()
     QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(list->selectedPositions(), (std::vector<qsizetype>{1, 2, 3}));
     QVERIFY(f.dialogs.allAnswered());
+}
+
+void ListHandlersTest::keysMoveAndSelectByRows_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    for (const bool shift : {false, true}) {
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End})
+            QTest::addRow("%s%s", shift ? "Shift+" : "", qPrintable(QKeySequence(key).toString()))
+                << int(key) << shift;
+    }
+}
+
+void ListHandlersTest::keysMoveAndSelectByRows()
+{
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    WindowFixture f;
+    const int files = 100, from = 50;
+    QVERIFY(f.drives.makeEmptyFiles(u"C:\\"_s, files, "f", ".txt"));
+    f.start();
+    ReportList *list = f.ui.lsList;
+    list->setCurrentIndex(list->model()->index(from - 1, 0));
+    QTest::keyClick(list, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    // Home and End go to the first and the last file; the page keys a page of files up or down.
+    const int at = list->currentIndex().row() + 1;
+    const bool up = key == Qt::Key_Home || key == Qt::Key_PageUp;
+    QVERIFY2(key == Qt::Key_Home || key == Qt::Key_End
+                 ? at == (up ? 1 : files)
+                 : (up ? at > 1 && at < from : at > from && at < files),
+             qPrintable(QString::number(at)));
+    // Shift selects the files from where the cursor was; without it, the one it came to.
+    std::vector<qsizetype> selected(std::size_t(shift ? std::abs(at - from) + 1 : 1));
+    std::iota(selected.begin(), selected.end(), shift ? std::min(at, from) : at);
+    QCOMPARE(list->selectedPositions(), selected);
+}
+
+void ListHandlersTest::cutOffNameShowsWholeInItsToolTip()
+{
+    WindowFixture f;
+    const QString longName = QString(80, u'n') + u".txt"_s;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, longName});
+    f.start();
+    const ReportList *list = f.ui.lsList;
+    for (const int row : {0, 1}) {
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(list->viewport(), &help);
+        QCOMPARE(QToolTip::text(), row == 0 ? QString() : longName);
+    }
 }
 
 void ListHandlersTest::fromStartUpToRenamedFiles()

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void tabOrder();
     void enlargingGrowsTreeAndList();
     void layoutFollowsTheFont();
+    void layoutNeitherShrinksNorOutgrowsTheScreen();
     void accessKeysReachTheOptions();
     void enterPressesRenameFiles();
     void imagesUnderTheirKeys();
@@ -247,6 +249,34 @@ void MainWindowTest::layoutFollowsTheFont()
     QCOMPARE(c.Text1->geometry(),
              twips(2760, 3480, 3135, 285)
                  .translated(w.width() - w.minimumWidth(), w.height() - w.minimumHeight()));
+}
+
+void MainWindowTest::layoutNeitherShrinksNorOutgrowsTheScreen()
+{
+    const QFont usual = QApplication::font();
+    const auto restore = qScopeGuard([&usual] { QApplication::setFont(usual); });
+    for (const int points : {6, 20}) {
+        QFont font = usual;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        WindowFixture f;
+        frmMain &w = f.window;
+        w.show();
+        const QSize room = w.screen()->availableGeometry().size();
+        if (points < usual.pointSize()) {
+            // A smaller font than the layout was drawn for leaves it as drawn.
+            QCOMPARE(w.size(), QSize(twipsToPixels(6015), twipsToPixels(6240)));
+            continue;
+        }
+        // The font alone would make the window taller than the screen.
+        QVERIFY(w.fontMetrics().height() / 14.0 * twipsToPixels(6240) > room.height());
+        QVERIFY(w.minimumWidth() <= room.width() && w.minimumHeight() <= room.height());
+        const WindowControls &c = f.ui;
+        for (const QWidget *control : std::initializer_list<const QWidget *>{
+                 c.Label1, c.Text1, c.optAttachBegin, c.optAttachEnd, c.optReplace, c.chkCase,
+                 c.cmdRename, c.pbStatus->bar()})
+            QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
+    }
 }
 
 void MainWindowTest::accessKeysReachTheOptions()

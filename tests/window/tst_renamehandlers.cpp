@@ -5,6 +5,7 @@
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -79,7 +80,10 @@ void RenameHandlersTest::attachAtBeginningOnYes()
                                             "        (etcetera)\r\n"
                                             "\r\n"
                                             "Do you wish to continue?"_s);
-    f.expectSuccess([&] { QCOMPARE(f.ui.pbStatus->bar()->value(), 0); });
+    f.expectSuccess([&] {
+        QCOMPARE(f.ui.pbStatus->bar()->value(), 0);
+        QCOMPARE(f.ui.pbStatus->bar()->maximum(), 3);
+    });
     QSignalSpy progress(f.ui.pbStatus, &ProgressMeter::valueSet);
     f.rename(f.ui.optAttachBegin, u"new_"_s);
 
@@ -139,16 +143,24 @@ void RenameHandlersTest::takenNameStopsAtThatFile()
     f.rename(f.ui.optAttachBegin, u"x"_s);
     QVERIFY(f.dialogs.allAnswered());
     f.verifyNothingLost();
-    // The list still shows the names it had, with the selection, and the text stays.
-    QCOMPARE(f.listed(), names);
-    QCOMPARE(f.ui.lsList->selectedPositions(), (std::vector<qsizetype>{1, 2, 3, 4, 5}));
+    QVERIFY(f.dialogs.boxes().last().details.startsWith(
+        u"File: 3.txt\r\nNew name: x3.txt\r\nReason: "_s));
+    // The renamed files show their new names and leave the selection; the rest and the text
+    // stay for the command given again.
+    QCOMPARE(f.listed(), (QStringList{u"x1.txt"_s, u"x2.txt"_s, u"3.txt"_s, u"4.txt"_s, u"5.txt"_s,
+                                      u"x3.txt"_s}));
+    QCOMPARE(f.ui.lsList->selectedPositions(), (std::vector<qsizetype>{3, 4, 5}));
     QCOMPARE(f.ui.Text1->text(), u"x"_s);
 
-    // Renaming again fails at once: the first listed name is gone.
+    // Once the taken name is free, the same command goes on with the rest.
+    QVERIFY(QFile::rename(f.drives.native(folder + u"\\x3.txt"_s),
+                          f.drives.native(folder + u"\\y3.txt"_s)));
     f.expectConfirmation(MsgBoxAnswer::Yes);
-    f.expectError();
+    f.expectSuccess();
     f.ui.cmdRename->click();
     QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(f.onDisk(), (QStringList{u"x1.txt"_s, u"x2.txt"_s, u"x3.txt"_s, u"x4.txt"_s,
+                                      u"x5.txt"_s, u"y3.txt"_s}));
 }
 
 void RenameHandlersTest::renamesTheSelectionAsClicked()
@@ -174,7 +186,7 @@ void RenameHandlersTest::paintsButTakesNoInputWhileRenaming()
     f.select({u"a.txt"_s, u"b.txt"_s});
     const BusyPaints paints(f.window, c.lsList->viewport());
     // As the box goes, the window has events waiting: the place of the box to repaint. Keys
-    // come while the files are renamed.
+    // and mouse buttons come while the files are renamed.
     bool waitingRan = false;
     f.expectConfirmation(MsgBoxAnswer::Yes, std::nullopt, [&] {
         QTimer::singleShot(0, &f.window, [&] {
@@ -189,6 +201,11 @@ void RenameHandlersTest::paintsButTakesNoInputWhileRenaming()
             c.lsList, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier));
         QCoreApplication::postEvent(c.Text1,
                                     new QKeyEvent(QEvent::KeyPress, Qt::Key_Z, {}, u"z"_s));
+        // The right button on the third file would select it alone, then open the menu.
+        const QPoint third = c.lsList->visualRect(c.lsList->model()->index(2, 0)).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                c.lsList->viewport(), new QMouseEvent(type, third, third, Qt::RightButton, {}, {}));
     });
     f.expectSuccess([&] {
         QVERIFY(waitingRan);

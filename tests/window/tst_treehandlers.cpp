@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/StoppableMount.h"
 #include "support/WindowFixture.h"
 #include "window/NodeTree.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -65,6 +67,9 @@ private Q_SLOTS:
     void unopenableFolderKeepsListAndRenameTogether();
     void openImageFollowsTheCurrentFolder();
     void countsBeyondSixteenBits();
+    void keysInTheTree_data();
+    void keysInTheTree();
+    void stoppedFileSystemFailsAsUnreadable();
 };
 
 void TreeHandlersTest::startUp_data()
@@ -438,6 +443,83 @@ void TreeHandlersTest::countsBeyondSixteenBits()
     QCOMPARE(f.ui.lsList->itemText(1), u"gf0"_s);
     QCOMPARE(f.ui.lsList->itemText(count), u"gf32999"_s);
     QCOMPARE(QDir(QFile::decodeName(big)).entryList({u"gf*"_s}, QDir::Files).size(), count);
+}
+
+void TreeHandlersTest::keysInTheTree_data()
+{
+    QTest::addColumn<QList<QKeyCombination>>("keys"); // from deep's boot
+    QTest::addColumn<QString>("reached");             // below deep
+    QTest::addColumn<int>("refusals");
+    const QKeyCombination down(Qt::Key_Down), up(Qt::Key_Up), right(Qt::Key_Right);
+    // From a refused link without subfolders Right goes nowhere; Down goes on from it.
+    QTest::newRow("Down past links and the system folder")
+        << QList{down, down, down, right, down, down} << u"\\var"_s << 3;
+    QTest::newRow("Up past them, then opening one")
+        << QList{QKeyCombination(Qt::Key_End), up, up, up, up, right} << u"\\home"_s << 3;
+    QTest::newRow("elsewhere, then collapsed")
+        << QList{up, {Qt::Key_V}, up, {Qt::Key_Minus}, down, down} << QString() << 2;
+    // A drive without a label starts with a blank, which Qt's type-ahead would find.
+    QTest::newRow("Space") << QList{QKeyCombination(Qt::Key_Space)} << u"\\boot"_s << 0;
+}
+
+void TreeHandlersTest::keysInTheTree()
+{
+    QFETCH(QList<QKeyCombination>, keys);
+    QFETCH(QString, reached);
+    QFETCH(int, refusals);
+    // The system folder and links into it, deeper than the tree is wide.
+    const QString deep = u"C:\\one\\two\\three\\four\\five\\six\\seven\\eight"_s;
+    WindowFixture f(
+        TestDrives({{u'C', DriveType::Fixed, {}}}, RenameWay::NoReplaceFlag, deep + u"\\usr"_s));
+    f.make({deep + u"\\usr\\bin"_s, deep + u"\\usr\\lib\\x"_s, deep + u"\\usr\\sbin"_s,
+            deep + u"\\boot"_s, deep + u"\\home\\me"_s, deep + u"\\var"_s});
+    for (const QByteArray name : {"bin", "lib", "sbin"})
+        QVERIFY(f.drives.makeLink(deep + u'\\' + QString::fromLatin1(name), "usr/" + name));
+    f.showFolder(deep + u"\\boot"_s);
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    NodeTree *tree = f.ui.DirTree;
+    const auto inSight = [tree] { // the image and the start of the name
+        const QRect row = tree->visualItemRect(tree->currentItem());
+        return tree->viewport()->rect().contains(
+            row.adjusted(0, 0, 2 * row.height() - row.width(), 0));
+    };
+    // A click where the row shows nothing.
+    tree->horizontalScrollBar()->setValue(0);
+    TreeNode *boot = f.node(deep + u"\\boot"_s);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      {2, tree->visualItemRect(boot).center().y()});
+    QVERIFY(tree->SelectedItem() == boot && inSight());
+    for (int i = 0; i < refusals; ++i) // a box takes the keyboard, as a window of its own
+        f.expectRefusal([] {
+            QWidget box;
+            box.show();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+        });
+    for (const QKeyCombination key : keys) {
+        QTest::keyClick(tree, key.key(), key.keyboardModifiers());
+        QCoreApplication::processEvents();
+        QVERIFY(tree->SelectedItem() && tree->SelectedItem() == tree->currentItem() && inSight());
+        QTRY_COMPARE(QApplication::focusWidget(), tree);
+    }
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(tree->SelectedItem(), f.node(deep + reached));
+}
+
+void TreeHandlersTest::stoppedFileSystemFailsAsUnreadable()
+{
+    WindowFixture f;
+    f.make({u"C:\\mnt"_s, u"C:\\source\\inside"_s}, {u"C:\\c.txt"_s});
+    StoppableMount mount(f.drives.native(u"C:\\source"_s), f.drives.native(u"C:\\mnt"_s));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.whyNot()));
+    mount.stop();
+    f.start(); // its look-ahead asks nothing of the mount, or it would never end
+    TreeNode *mnt = f.node(u"C:\\\\mnt"_s);
+    QCOMPARE(mnt->Children(), 0);
+    const BusyPaints paints(f.window, f.ui.DirTree->viewport());
+    f.click(mnt);
+    QVERIFY(paints.count() > 0);
+    QCOMPARE(f.listed(), QStringList{u"c.txt"_s});
 }
 
 QTEST_MAIN(TreeHandlersTest)

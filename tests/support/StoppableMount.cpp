@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "support/StoppableMount.h"
+
+#include "platform/MountTable.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
+#include <csignal>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace brindlewick::test
+{
+
+namespace
+{
+
+bool isMountPoint(const QString &path)
+{
+    QFile table(QStringLiteral("/proc/self/mountinfo"));
+    if (!table.open(QIODevice::ReadOnly))
+        return false;
+    const std::vector<MountEntry> mounts = parseMountInfo(table.readAll());
+    return std::any_of(mounts.begin(), mounts.end(),
+                       [&](const MountEntry &mount) { return mount.mountPoint == path; });
+}
+
+} // namespace
+
+StoppableMount::StoppableMount(const QString &source, const QString &mountPoint)
+    : mountPoint_(mountPoint)
+{
+    const QString bindfs = QStandardPaths::findExecutable(QStringLiteral("bindfs"));
+    if (bindfs.isEmpty()) {
+        whyNot_ = QStringLiteral("bindfs is not installed");
+        return;
+    }
+    // In the foreground, so that the daemon is the process started here.
+    daemon_.start(bindfs, {QStringLiteral("-f"), source, mountPoint});
+    const QDeadlineTimer deadline(5000);
+    while (!isMountPoint(mountPoint) && !deadline.hasExpired() &&
+           daemon_.state() != QProcess::NotRunning)
+        QThread::msleep(20);
+    mounted_ = isMountPoint(mountPoint);
+    if (!mounted_) {
+        daemon_.kill();
+        daemon_.waitForFinished(1000);
+        whyNot_ = QStringLiteral("FUSE cannot mount here: ") +
+                  QString::fromLocal8Bit(daemon_.readAllStandardError()).trimmed();
+    }
+}
+
+StoppableMount::~StoppableMount()
+{
+    if (daemon_.state() == QProcess::NotRunning)
+        return;
+    ::kill(pid_t(daemon_.processId()), SIGCONT);
+    if (mounted_ && ::umount2(QFile::encodeName(mountPoint_).constData(), MNT_DETACH) != 0)
+        QProcess::execute(QStringLiteral("fusermount"),
+                          {QStringLiteral("-u"), QStringLiteral("-z"), mountPoint_});
+    if (!daemon_.waitForFinished(3000)) {
+        daemon_.kill();
+        daemon_.waitForFinished(1000);
+    }
+}
+
+void StoppableMount::stop()
+{
+    ::kill(pid_t(daemon_.processId()), SIGSTOP);
+}
+
+} // namespace brindlewick::test
