@@ -11,5 +11,5 @@ cmake --preset default
 cmake --build --preset default
 (cd build && cpack -G DEB)
 package=$(ls -t build/brindlewick_*.deb | head -n 1)
-lintian --fail-on error --info "$package"
+lintian --fail-on error --display-info "$package"
 echo "$package"

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Takes the README's pictures of the window: a folder of holiday photos open, its files
-// selected, the text to attach typed. Writes the PNG given as the first argument; a second
-// argument sets the font's size in points.
+// Takes the README's pictures of the window as a user first gets it: at its own size, on a drive
+// without a label, a folder of holiday photos open, its files selected, the text to attach typed.
+// Writes the PNG given as the first argument; a second argument sets the font's size in points.
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
 #include "window/NodeTree.h"
@@ -61,22 +61,22 @@ int main(int argc, char *argv[])
     makeFolder(root.path(), u"usr/share"_s);
     makeFolder(root.path(), u"etc"_s);
 
-    const PosixPlatform platform(DriveTable({{u'C', root.path(), DriveType::Fixed, u"SYSTEM"_s}}),
+    const PosixPlatform platform(DriveTable({{u'C', root.path(), DriveType::Fixed, {}}}),
                                  u"C:\\usr"_s);
     QtDialogs dialogs;
     frmMain window(platform, dialogs);
     window.Form_Load();
-    window.resize(560, 440);
+    window.show();
     auto *tree = window.findChild<NodeTree *>(u"DirTree"_s);
     for (const QString &key : {u"C:\\\\home"_s, u"C:\\home\\ann"_s, u"C:\\home\\ann\\Pictures"_s})
         tree->node(key)->setExpanded(true);
+    QApplication::processEvents(); // as a user's clicks would be, one after the other
     TreeNode *rome = tree->node(u"C:\\home\\ann\\Pictures\\Rome 2024"_s);
     tree->setSelectedItem(rome);
     window.DirTree_NodeClick(rome);
     window.lsSelAll_Click();
     window.findChild<QRadioButton *>(u"optAttachEnd"_s)->click();
     window.findChild<QLineEdit *>(u"Text1"_s)->setText(u" (Rome)"_s);
-    window.show();
 
     int status = 1;
     QTimer::singleShot(500, &window, [&] {
