@@ -11,6 +11,7 @@
 #include <QThread>
 #include <csignal>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace brindlewick::test
@@ -39,6 +40,9 @@ StoppableMount::StoppableMount(const QString &source, const QString &mountPoint)
         whyNot_ = QStringLiteral("bindfs is not installed");
         return;
     }
+    // Should the test itself die, so does the daemon: a mount whose daemon is gone fails at
+    // once, where a stopped one would hang whatever looked at it.
+    daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     // In the foreground, so that the daemon is the process started here.
     daemon_.start(bindfs, {QStringLiteral("-f"), source, mountPoint});
     const QDeadlineTimer deadline(5000);
