@@ -6,14 +6,29 @@
 namespace brindlewick
 {
 
+bool isMisleadingCharacter(char32_t c)
+{
+    if (c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029)
+        return true;
+    return c >= 0xad && QChar::category(c) == QChar::Other_Format && c != 0x200e && c != 0x200f;
+}
+
 bool isRepresentableName(QStringView name)
 {
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t u = name[i].unicode();
         // Plain ASCII, nearly every name of a large folder, takes the fewest comparisons.
-        if ((u >= 0x20 && u < 0x7f) ? (u == u'\\' || u == u'/') : isMisleadingCharacter(u))
+        if (u >= 0x20 && u < 0x7f) {
+            if (u == u'\\' || u == u'/')
+                return false;
+            continue;
+        }
+        char32_t c = u;
+        if (QChar::isHighSurrogate(u) && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(u, name[++i].unicode());
+        if (isMisleadingCharacter(c))
             return false;
     }
     return true;

@@ -32,14 +32,12 @@ std::optional<CheckedDrivePath> checkDrivePath(QStringView path);
 std::optional<DrivePath> parseDrivePath(QStringView path);
 
 // True for a character that makes a name read as something it is not: a control (U+0000 to
-// U+001F, U+007F to U+009F), a line or paragraph separator (U+2028, U+2029), or a bidirectional
-// embedding, override or isolate (U+202A to U+202E, U+2066 to U+2069), which reorders the
-// letters shown.
-constexpr bool isMisleadingCharacter(char16_t c)
-{
-    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || (c >= 0x2028 && c <= 0x202e) ||
-           (c >= 0x2066 && c <= 0x2069);
-}
+// U+001F, U+007F to U+009F), a line or paragraph separator (U+2028, U+2029), or an invisible
+// format character (general category Cf: zero-width spaces and joiners, the bidirectional
+// embeddings, overrides and isolates that reorder the letters shown, and the like). The
+// left-to-right and right-to-left marks (U+200E, U+200F) stay: right-to-left scripts need them
+// to show a name the way it reads.
+bool isMisleadingCharacter(char32_t c);
 
 // True when name can stand as one entry of a drive-letter path and be shown exactly as it is:
 // never empty, "." or "..", and without "\", "/" or a misleading character.

@@ -23,12 +23,11 @@ QString spelledOut(const QString &text)
 {
     QString spelled;
     spelled.reserve(text.size());
-    for (const QChar c : text) {
-        if (isMisleadingCharacter(c.unicode()))
-            spelled += u"<U+"_s +
-                       QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0') + u'>';
+    for (const uint c : text.toUcs4()) {
+        if (isMisleadingCharacter(c))
+            spelled += u"<U+"_s + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u'>';
         else
-            spelled += c;
+            spelled.append(QStringView(QChar::fromUcs4(c)));
     }
     return spelled;
 }

@@ -86,17 +86,21 @@ void frmMain::confirmAndRename(qsizetype selFiles)
 void frmMain::RenameFiles(qsizetype selFiles)
 {
     const Busy busy(*this);
+    // The run has its own copy of the selection and the plan: nothing done while it takes the
+    // window's events can change what it renames.
+    const Selection selection = selection_;
+    const std::vector<NameRow> plan = selNames;
     pbStatus->setMax(int(selFiles + 1));
     const RenameOutcome outcome =
-        runRenames(platform_, selection_.folder, selection_.names, selNames,
+        runRenames(platform_, selection.folder, selection.names, plan,
                    [this](qsizetype done) { pbStatus->setValue(int(done)); });
     if (!outcome.complete()) {
         // The list tells the truth at once: what was renamed leaves the selection, and the
         // command given again goes on with the rest.
         QStringList renamed;
         for (qsizetype k = 0; k < outcome.done; ++k)
-            renamed.append(selNames[std::size_t(k)].fullName());
-        lsList->showRenamed(selection_.names.first(outcome.done), renamed);
+            renamed.append(plan[std::size_t(k)].fullName());
+        lsList->showRenamed(selection.names.first(outcome.done), renamed);
         MsgBox(u"Not all files were renamed!"_s, Critical, u"Brindlewick - Error"_s,
                outcome.details());
         return;

@@ -100,44 +100,53 @@ void frmMain::DirTree_NodeClick(TreeNode *Node)
 
 void frmMain::clickNode(TreeNode &Node, const OpenFolder &opened)
 {
-    bool loaded = false;
-    if (Node.keyStartsWith(u"root")) {
-        if (Node.Children() > 0)
-            loaded = true;
-        else if (opened)
-            step([&] { DisplayDir(opened, &Node); });
+    if (Expanding) {
+        lookAhead(Node, opened);
+        return;
+    }
+    // A folder that cannot be opened shows no files: never those of the folder shown before,
+    // as if they were its own, for the rename command to work on.
+    if (!opened) {
+        File1.setFolder(nullptr);
+        step([&] { UpdateFolderIcons(); });
+        step([&] { DisplayFiles(); });
+        return;
     }
 
-    if (!loaded) {
-        if (opened)
-            Dir1.setFolder(opened);
-        const TreeNode *selected = DirTree->SelectedItem();
-        const std::optional<QString> selectedText =
-            selected ? std::optional(selected->Text()) : std::nullopt;
-        // The look-ahead of an expansion only reads the names of subfolders, which is harmless
-        // wherever they are.
-        if (browser_.refusesClick(Dir1.Path(), selectedText, Expanding ? nullptr : opened)) {
-            refuseSystemFolder();
-            if (selected && selected->Parent())
-                DirTree->setSelectedItem(selected->Parent());
-            step([&] { UpdateFolderIcons(); });
-            return;
-        }
-
-        // A link back to a folder above would hold that folder again, and so on without end.
-        if (Node.Children() == 0 && !Node.leadsBack() && opened)
-            step([&] { DisplayDir(opened, &Node); });
+    Dir1.setFolder(opened);
+    // A drive node is refused like any other: the system folder's file system may be mounted
+    // again elsewhere.
+    const TreeNode *selected = DirTree->SelectedItem();
+    const std::optional<QString> selectedText =
+        selected ? std::optional(selected->Text()) : std::nullopt;
+    if (browser_.refusesClick(Dir1.Path(), selectedText, opened)) {
+        refuseSystemFolder();
+        if (selected && selected->Parent())
+            DirTree->setSelectedItem(selected->Parent());
+        step([&] { UpdateFolderIcons(); });
+        return;
     }
 
-    if (opened)
-        Dir1.setFolder(opened);
+    // A link back to a folder above would hold that folder again, and so on without end.
+    if (Node.Children() == 0 && !Node.leadsBack())
+        step([&] { DisplayDir(opened, &Node); });
+    Dir1.setFolder(opened);
     step([&] { UpdateFolderIcons(); });
-    if (opened)
-        File1.setFolder(opened);
+    File1.setFolder(opened);
     // A drive root reads back just as it was set; it is refilled all the same, so that the
     // list always shows the folder the rename command works in.
-    if (!Expanding)
-        step([&] { DisplayFiles(); });
+    step([&] { DisplayFiles(); });
+}
+
+void frmMain::lookAhead(TreeNode &Node, const OpenFolder &opened)
+{
+    // Only the names of the child's subfolders are read, which is harmless wherever they are:
+    // no refusal, and the enumerators are left where they stood, never on a child.
+    const OpenFolder pointedAt = Dir1.folder();
+    const auto back = qScopeGuard([&] { Dir1.setFolder(pointedAt); });
+    if (opened && Node.Children() == 0 && !Node.leadsBack())
+        step([&] { DisplayDir(opened, &Node); });
+    step([&] { UpdateFolderIcons(); });
 }
 
 void frmMain::UpdateFolderIcons()

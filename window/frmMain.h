@@ -127,6 +127,8 @@ private:
     void UpdateFolderIcons();
     // The node click with its folder opened already (null when it could not be).
     void clickNode(TreeNode &Node, const OpenFolder &opened);
+    // The click of the expansion's walk: the child's subfolders loaded, nothing else.
+    void lookAhead(TreeNode &Node, const OpenFolder &opened);
     // A folder opened through the browser; while a slow file system is waited on, the window is
     // painted but takes no input.
     OpenFolder openFolder(const QString &path, FolderBrowser::OpenFor purpose);
@@ -218,6 +220,11 @@ private:
 
 template<typename Handler> void frmMain::runHandler(const char *name, Handler &&handler)
 {
+    // Input is dropped while the window is busy. A command that comes another way (a screen
+    // reader's press, a timer, a queued signal) is dropped as well: run inside the work in hand,
+    // it would start a second command in the middle of the first.
+    if (isBusy())
+        return;
     try {
         handler();
     } catch (const std::exception &error) {

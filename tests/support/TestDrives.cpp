@@ -7,6 +7,7 @@
 #include "platform/FolderEnumerator.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -134,6 +135,37 @@ Listing TestDrives::listFiles(const QString &folder) const
     FolderEnumerator files(*platform_, EntryKind::Files);
     files.setPath(folder);
     return {files.folder(), files.names()};
+}
+
+void TestDrives::handTo(uid_t user, gid_t group) const
+{
+    for (const auto &folder : folders_) {
+        QVERIFY(::lchown(QFile::encodeName(folder->path()).constData(), user, group) == 0);
+        QDirIterator below(folder->path(),
+                           QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                           QDirIterator::Subdirectories);
+        while (below.hasNext())
+            QVERIFY(::lchown(QFile::encodeName(below.next()).constData(), user, group) == 0);
+    }
+}
+
+AsOrdinaryUser::AsOrdinaryUser(const TestDrives &drives)
+{
+    if (::geteuid() != 0)
+        return;
+    // nobody and nogroup, as on every Debian machine
+    constexpr uid_t nobody = 65534;
+    constexpr gid_t nogroup = 65534;
+    drives.handTo(nobody, nogroup);
+    QVERIFY(::setegid(nogroup) == 0 && ::seteuid(nobody) == 0);
+    switched_ = true;
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+    // Root again, or the temporary folders could not be removed.
+    if (switched_ && (::seteuid(0) != 0 || ::setegid(0) != 0))
+        qFatal("could not become root again");
 }
 
 } // namespace brindlewick::test

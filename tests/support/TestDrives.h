@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <sys/types.h>
 #include <vector>
 
 namespace brindlewick::test
@@ -65,9 +66,26 @@ public:
     // Throws when it cannot be opened.
     Listing listFiles(const QString &folder) const;
 
+    // Gives every file and folder of the drives to this user and group.
+    void handTo(uid_t user, gid_t group) const;
+
 private:
     std::vector<std::unique_ptr<QTemporaryDir>> folders_;
     std::unique_ptr<PosixPlatform> platform_;
+};
+
+// While it lives, the test acts as an ordinary user who owns the drives, so that permissions
+// hold as they do for anyone but root. Nothing changes when the test does not run as root.
+class AsOrdinaryUser
+{
+public:
+    explicit AsOrdinaryUser(const TestDrives &drives);
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser &) = delete;
+    AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
+
+private:
+    bool switched_ = false;
 };
 
 } // namespace brindlewick::test

@@ -78,7 +78,7 @@ bool BusyPaints::eventFilter(QObject *watched, QEvent *event)
 }
 
 WindowFixture::WindowFixture(TestDrives &&testDrives)
-    : drives(std::move(testDrives)), window(drives.platform(), dialogs), ui(window)
+    : drives(std::move(testDrives)), window(platform, dialogs), ui(window)
 {
 }
 

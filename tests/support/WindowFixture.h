@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "support/CountingPlatform.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestDrives.h"
 #include "window/frmMain.h"
@@ -118,6 +119,8 @@ public:
     void expectError(std::function<void()> whileShown = {});
 
     TestDrives drives;
+    // The window's platform: the drives', with its flushes counted and failing when asked.
+    CountingPlatform platform{drives.platform()};
     ScriptedDialogs dialogs;
     frmMain window;
     const WindowControls ui;

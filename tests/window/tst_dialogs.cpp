@@ -4,6 +4,7 @@
 #include "window/Dialogs.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +20,7 @@ struct Answer {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
     QString details;
+    bool wraps = false;
 
     void with(Qt::Key key)
     {
@@ -28,6 +30,7 @@ struct Answer {
             icon = box->icon();
             text = box->text();
             details = box->detailedText();
+            wraps = box->findChild<QLabel *>(u"qt_msgbox_label"_s)->wordWrap();
             QTest::keyClick(box, key);
         });
     }
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void escapeAnswersNo();
     void stylesShowTheirIcons_data();
     void stylesShowTheirIcons();
+    void eachLineStaysOneLine();
 };
 
 void DialogsTest::yesNoBoxDefaultsToYes()
@@ -85,6 +89,22 @@ void DialogsTest::stylesShowTheirIcons()
     QCOMPARE(dialogs.MsgBox(u"Done."_s, style, u"Brindlewick"_s, details), MsgBoxAnswer::Ok);
     QCOMPARE(int(answer.icon), icon);
     QCOMPARE(answer.details, QString(details).replace(u"\r\n"_s, u"\n"_s));
+}
+
+void DialogsTest::eachLineStaysOneLine()
+{
+    // Padded to wrap where the box would, as if it were a second name; and longer than a screen.
+    const QString padded =
+        u"    w1 holiday"_s + QString(140, u' ') + QString(4, QChar(0xa0)) + u"fake-wrapped.txt"_s;
+    const QString longName = u"    "_s + QString(400, u'n') + u".jpeg"_s;
+    QtDialogs dialogs;
+    Answer answer;
+    answer.with(Qt::Key_Return);
+    dialogs.MsgBox(u"Renamed Files:\r\n"_s + padded + u"\r\n"_s + longName, YesNo,
+                   u"Renaming Files..."_s);
+    QVERIFY(!answer.wraps);
+    QCOMPARE(answer.text.count(u'\n'), 2);
+    QVERIFY(answer.text.endsWith(u".jpeg"_s) && answer.text.contains(QChar(0x2026)));
 }
 
 QTEST_MAIN(DialogsTest)
