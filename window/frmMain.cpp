@@ -151,16 +151,21 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
             optReplace_Click();
     });
     connect(chkCase, &QCheckBox::toggled, this, [this] { chkCase_Click(); });
-    connect(cmdRename, &QPushButton::clicked, this,
-            [this] { runHandler("cmdRename_Click", [this] { cmdRename_Click(); }); });
+    connect(cmdRename, &QPushButton::clicked, this, [this] {
+        runHandler(
+            "cmdRename_Click", [this] { cmdRename_Click(); }, HandlerKind::Command);
+    });
     connect(DirTree, &NodeTree::nodeClicked, this, [this](TreeNode *node) {
-        runHandler("DirTree_NodeClick", [this, node] { DirTree_NodeClick(node); });
+        runHandler(
+            "DirTree_NodeClick", [this, node] { DirTree_NodeClick(node); }, HandlerKind::Command);
     });
     connect(DirTree, &NodeTree::nodeExpanded, this, [this](TreeNode *node) {
-        runHandler("DirTree_Expand", [this, node] { DirTree_Expand(node); });
+        runHandler(
+            "DirTree_Expand", [this, node] { DirTree_Expand(node); }, HandlerKind::Command);
     });
     connect(DirTree, &NodeTree::nodeCollapsed, this, [this](TreeNode *node) {
-        runHandler("DirTree_Collapse", [this, node] { DirTree_Collapse(node); });
+        runHandler(
+            "DirTree_Collapse", [this, node] { DirTree_Collapse(node); }, HandlerKind::Command);
     });
     connect(lsList, &ReportList::mouseReleased, this, [this](int button, int shift, QPoint at) {
         runHandler("lsList_MouseUp", [=, this] { lsList_MouseUp(button, shift, at.x(), at.y()); });

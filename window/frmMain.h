@@ -170,8 +170,13 @@ private:
     // box is up, whatever its pace of repainting.
     MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title,
                         const QString &details = {});
-    // Runs an event handler; a failure inside it ends the handler, never the program.
-    template<typename Handler> void runHandler(const char *name, Handler &&handler);
+    // Runs an event handler; a failure inside it ends the handler, never the program. A command
+    // (a rename, or a click, expansion or collapse in the tree) runs only when no other handler
+    // does: a screen reader's press while a box asks a question would otherwise start a second
+    // command inside the first, which would plan over the first one's names.
+    enum class HandlerKind { Plain, Command };
+    template<typename Handler>
+    void runHandler(const char *name, Handler &&handler, HandlerKind kind = HandlerKind::Plain);
 
     const Platform &platform_;
     Dialogs &dialogs_;
@@ -215,21 +220,25 @@ private:
     int nameColumnTwips_ = 3030;
     double layoutScale_ = 1.0;
     int busyDepth_ = 0;
+    int handlersRunning_ = 0;
     bool closeWhenIdle_ = false;
 };
 
-template<typename Handler> void frmMain::runHandler(const char *name, Handler &&handler)
+template<typename Handler>
+void frmMain::runHandler(const char *name, Handler &&handler, HandlerKind kind)
 {
-    // Input is dropped while the window is busy. A command that comes another way (a screen
-    // reader's press, a timer, a queued signal) is dropped as well: run inside the work in hand,
-    // it would start a second command in the middle of the first.
-    if (isBusy())
+    // Input is dropped while the window is busy. What comes another way (a screen reader's
+    // press, a timer, a queued signal) is dropped as well: run inside the work in hand, it would
+    // start a second command in the middle of the first.
+    if (isBusy() || (kind == HandlerKind::Command && handlersRunning_ > 0))
         return;
+    ++handlersRunning_;
     try {
         handler();
     } catch (const std::exception &error) {
         qWarning("%s ended early: %s", name, error.what());
     }
+    --handlersRunning_;
 }
 
 } // namespace brindlewick

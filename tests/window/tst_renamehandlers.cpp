@@ -208,6 +208,7 @@ void RenameHandlersTest::paintsButTakesNoInputWhileRenaming()
             waitingRan = true;
             c.lsList->viewport()->update();
         });
+        c.cmdRename->click(); // a screen reader's press, while the box asks
     });
     connect(c.pbStatus, &ProgressMeter::valueSet, &f.window, [&](int value) {
         if (value != 1)
