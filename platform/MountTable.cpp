@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
+#include <cstdio>
 #include <fcntl.h>
 #include <memory>
 #include <poll.h>
@@ -32,6 +34,15 @@ bool isUnderFolder(const QString &path, QStringView folder)
 {
     return path.startsWith(folder) &&
            (path.size() == folder.size() || path.at(folder.size()) == u'/');
+}
+
+// Component by component: "/usr2" is not in "/usr".
+bool isUnder(QByteArrayView path, QByteArrayView folder)
+{
+    if (folder == "/")
+        return path.startsWith('/');
+    return !folder.isEmpty() && path.startsWith(folder) &&
+           (path.size() == folder.size() || path.at(folder.size()) == '/');
 }
 
 // Linux marks removable disks in sysfs; a partition inherits the mark of its disk.
@@ -121,6 +132,81 @@ std::optional<DriveType> classifyMount(const MountEntry &mount)
     return std::nullopt;
 }
 
+MountTree::MountTree(std::vector<MountEntry> mounts) : mounts_(std::move(mounts))
+{
+    for (std::size_t i = 0; i < mounts_.size(); ++i) {
+        if (mounts_[i].id != 0)
+            byId_.insert(mounts_[i].id, i);
+    }
+}
+
+const MountEntry *MountTree::find(int id) const
+{
+    const auto found = byId_.constFind(id);
+    return found == byId_.cend() ? nullptr : &mounts_[*found];
+}
+
+std::optional<FolderLocation> MountTree::locate(const MountEntry &mount, QByteArrayView path)
+{
+    const QByteArrayView point = mount.nativeMountPoint;
+    if (!isUnder(path, point))
+        return std::nullopt;
+    QByteArrayView below = point == "/" ? path : path.sliced(point.size());
+    if (below == "/")
+        below = {};
+    FolderLocation where{mount.fileSystemId, mount.root};
+    if (where.path == "/" && !below.isEmpty())
+        where.path = below.toByteArray();
+    else
+        where.path.append(below);
+    return where;
+}
+
+std::optional<FolderLocation> MountTree::locate(QByteArrayView path) const
+{
+    // From the root's first mount, into the shallowest mount on the path that is mounted on the
+    // one reached, again and again: a mount on a folder that another covers is passed by, as
+    // the kernel passes it by. Each step goes one mount deeper; the bound holds whatever the
+    // table says.
+    const MountEntry *on = nullptr;
+    for (std::size_t step = 0; step <= mounts_.size(); ++step) {
+        const MountEntry *next = nullptr;
+        for (const MountEntry &mount : mounts_) {
+            const QByteArrayView point = mount.nativeMountPoint;
+            const bool deeper = on ? &mount != on && mount.parentId == on->id &&
+                                         isUnder(point, on->nativeMountPoint)
+                                   : point == "/";
+            if (deeper && isUnder(path, point) &&
+                (!next || point.size() < next->nativeMountPoint.size()))
+                next = &mount;
+        }
+        if (!next)
+            break;
+        on = next;
+    }
+    return on ? locate(*on, path) : std::nullopt;
+}
+
+std::optional<bool> MountTree::liesIn(const MountEntry &mount, FolderLocation where,
+                                      const FolderLocation &container) const
+{
+    // Up through the mounts each hangs on, to the root's.
+    const MountEntry *on = &mount;
+    for (std::size_t step = 0; step <= mounts_.size(); ++step) {
+        if (where.fileSystemId == container.fileSystemId && isUnder(where.path, container.path))
+            return true;
+        const MountEntry *parent = on->parentId == on->id ? nullptr : find(on->parentId);
+        if (!parent)
+            return false;
+        const std::optional<FolderLocation> hangsOn = locate(*parent, on->nativeMountPoint);
+        if (!hangsOn)
+            return std::nullopt;
+        where = *hangsOn;
+        on = parent;
+    }
+    return std::nullopt;
+}
+
 DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &systemFolder)
 {
     std::vector<Drive> drives;
@@ -135,6 +221,18 @@ DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &sys
         drives.push_back({u'C', QStringLiteral("/"), DriveType::Fixed, {}});
     }
 
+    const bool hasSystemFolder = !systemFolder.isEmpty() && systemFolder != u"/";
+    const MountTree tree(mounts);
+    const std::optional<FolderLocation> system =
+        hasSystemFolder ? tree.locate(QFile::encodeName(systemFolder)) : std::nullopt;
+    // In doubt, no letter: the drive would stay a folder of the one it is mounted on.
+    const auto inSystemFolder = [&](const MountEntry &mount) {
+        return hasSystemFolder &&
+               (isUnderFolder(mount.mountPoint, systemFolder) ||
+                (system &&
+                 tree.liesIn(mount, {mount.fileSystemId, mount.root}, *system).value_or(true)));
+    };
+
     std::sort(mounts.begin(), mounts.end(),
               [](const MountEntry &a, const MountEntry &b) { return a.mountPoint < b.mountPoint; });
     char16_t next = u'D';
@@ -143,8 +241,7 @@ DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &sys
             break;
         if (mount.mountPoint == u"/" || letteredFileSystems.count(mount.fileSystemId))
             continue;
-        if (!mount.reachable || (!systemFolder.isEmpty() && systemFolder != u"/" &&
-                                 isUnderFolder(mount.mountPoint, systemFolder)))
+        if (!mount.reachable || inSystemFolder(mount))
             continue;
         const std::optional<DriveType> type = classifyMount(mount);
         if (!type)
@@ -170,7 +267,11 @@ std::vector<MountEntry> parseMountInfo(QByteArrayView mountInfo)
         if (device.size() != 2)
             continue;
         MountEntry entry;
-        entry.mountPoint = QFile::decodeName(unescaped(fields.at(4)));
+        entry.id = fields.at(0).toInt();
+        entry.parentId = fields.at(1).toInt();
+        entry.root = unescaped(fields.at(3));
+        entry.nativeMountPoint = unescaped(fields.at(4));
+        entry.mountPoint = QFile::decodeName(entry.nativeMountPoint);
         entry.fileSystemType = unescaped(fields.at(separator + 1));
         entry.device = unescaped(fields.at(separator + 2));
         entry.fileSystemId = quint64(makedev(device.at(0).toUInt(), device.at(1).toUInt()));
@@ -241,51 +342,105 @@ DriveTable machineDrives(const QString &systemFolder, std::chrono::milliseconds 
     return assignDriveLetters(std::move(mounts), systemFolder);
 }
 
-StoppableMounts::~StoppableMounts()
+LiveMountTable::~LiveMountTable()
 {
     if (table_ >= 0)
         ::close(table_);
 }
 
-bool StoppableMounts::none()
+bool LiveMountTable::noneMayStopAnswering()
 {
     const std::lock_guard lock(mutex_);
-    readIfChanged();
-    return mountPoints_.empty();
+    readIfChanged(false);
+    return stoppable_.empty();
 }
 
-bool StoppableMounts::holds(QByteArrayView nativePath)
+bool LiveMountTable::mayStopAnswering(QByteArrayView nativePath)
 {
     const std::lock_guard lock(mutex_);
-    readIfChanged();
-    return std::any_of(mountPoints_.begin(), mountPoints_.end(), [&](const QByteArray &point) {
-        return nativePath.startsWith(point) &&
-               (nativePath.size() == point.size() || point.endsWith('/') ||
-                nativePath.at(point.size()) == '/');
-    });
+    readIfChanged(false);
+    return std::any_of(stoppable_.begin(), stoppable_.end(),
+                       [&](const QByteArray &point) { return isUnder(nativePath, point); });
 }
 
-void StoppableMounts::readIfChanged()
+std::optional<bool> LiveMountTable::liesIn(int folder, const QByteArray &container)
 {
-    if (sinceAsked_.isValid() && !sinceAsked_.hasExpired(100))
+    // The container is opened, to be told by what it is, unless that could wait without end:
+    // then it is told by its path, which asks its file system nothing.
+    const bool byPath = mayStopAnswering(container);
+    const int opened =
+        byPath ? -1 : ::open(container.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (!byPath && opened < 0 && (errno == ENOENT || errno == ENOTDIR))
+        return false;
+    const std::lock_guard lock(mutex_);
+    readIfChanged(true);
+    std::optional<FolderLocation> where = byPath ? tree_.locate(container) : std::nullopt;
+    if (opened >= 0) {
+        if (const std::optional<Located> located = locate(opened))
+            where = located->where;
+        ::close(opened);
+    }
+    const std::optional<Located> inside = locate(folder);
+    const MountEntry *mount = inside ? tree_.find(inside->mountId) : nullptr;
+    if (!where || !mount)
+        return std::nullopt;
+    return tree_.liesIn(*mount, inside->where, *where);
+}
+
+std::optional<LiveMountTable::Located> LiveMountTable::locate(int folder)
+{
+    // The kernel's own answers, without asking a network file system's server.
+    struct statx status {
+    };
+    if (::statx(folder, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_MNT_ID | STATX_NLINK,
+                &status) != 0 ||
+        !(status.stx_mask & STATX_MNT_ID))
+        return std::nullopt;
+    // A folder removed while open has no path left to tell by.
+    if ((status.stx_mask & STATX_NLINK) && status.stx_nlink == 0)
+        return std::nullopt;
+    char link[32];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", folder);
+    QByteArray path(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(link, path.data(), std::size_t(path.size()));
+    if (length <= 0 || length >= path.size())
+        return std::nullopt;
+    path.truncate(length);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (attempt > 0)
+            read(); // a mount made since the table was read, or one whose id was reused
+        const MountEntry *mount = tree_.find(int(status.stx_mnt_id));
+        if (const std::optional<FolderLocation> where =
+                mount ? MountTree::locate(*mount, path) : std::nullopt)
+            return Located{mount->id, *where};
+    }
+    return std::nullopt;
+}
+
+void LiveMountTable::readIfChanged(bool atOnce)
+{
+    if (!atOnce && sinceAsked_.isValid() && !sinceAsked_.hasExpired(100))
         return;
     const bool first = !sinceAsked_.isValid();
     sinceAsked_.start();
     if (first)
         table_ = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
-    if (table_ < 0)
-        return;
     // The kernel marks the table with a priority event when a mount comes or goes.
     pollfd changed{table_, POLLPRI, 0};
-    if (!first && (::poll(&changed, 1, 0) <= 0 || !(changed.revents & (POLLPRI | POLLERR))))
-        return;
-    const std::optional<QByteArray> text = readWhole(table_);
+    if (first || (::poll(&changed, 1, 0) > 0 && (changed.revents & (POLLPRI | POLLERR))))
+        read();
+}
+
+void LiveMountTable::read()
+{
+    const std::optional<QByteArray> text = table_ < 0 ? std::nullopt : readWhole(table_);
     if (!text)
         return;
-    mountPoints_.clear();
-    for (const MountEntry &mount : parseMountInfo(*text)) {
-        if (mayStopAnswering(mount))
-            mountPoints_.push_back(QFile::encodeName(mount.mountPoint));
+    tree_ = MountTree(parseMountInfo(*text));
+    stoppable_.clear();
+    for (const MountEntry &mount : tree_.mounts()) {
+        if (brindlewick::mayStopAnswering(mount))
+            stoppable_.push_back(mount.nativeMountPoint);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QString>
 #include <chrono>
 #include <mutex>
@@ -27,6 +28,45 @@ struct MountEntry {
     bool removableDevice = false;
     // Its mount point answered, as a folder. Only the mounts a drive may be made of are asked.
     bool reachable = true;
+    // As the kernel's table has them, byte for byte: what links a mount to the one it is
+    // mounted on, where it is, and which folder of its file system it shows there.
+    int id = 0;
+    int parentId = 0;
+    QByteArray nativeMountPoint;
+    QByteArray root = "/";
+};
+
+// Where a folder is, whichever links and mounts lead to it: its file system, and its path
+// from that file system's own root.
+struct FolderLocation {
+    quint64 fileSystemId = 0;
+    QByteArray path;
+};
+
+// The mounts of one table, each linked to the one it is mounted on.
+class MountTree
+{
+public:
+    MountTree() = default;
+    explicit MountTree(std::vector<MountEntry> mounts);
+
+    const std::vector<MountEntry> &mounts() const { return mounts_; }
+    const MountEntry *find(int id) const;
+    // Where a native path at or below the mount's mount point lies; nothing when it is not
+    // below it.
+    static std::optional<FolderLocation> locate(const MountEntry &mount, QByteArrayView path);
+    // Where a native path free of links lies, from the table alone: down from the root through
+    // each mount on its way, as the kernel goes.
+    std::optional<FolderLocation> locate(QByteArrayView path) const;
+    // True when the folder at where, seen through mount, is the folder at container or lies
+    // inside it: on its file system at or below it, or on a mount that hangs on a folder that
+    // does. Nothing when the table contradicts itself.
+    std::optional<bool> liesIn(const MountEntry &mount, FolderLocation where,
+                               const FolderLocation &container) const;
+
+private:
+    std::vector<MountEntry> mounts_;
+    QHash<int, std::size_t> byId_;
 };
 
 // The type a mount gets, or nothing when it is no drive a person would browse (pseudo and
@@ -38,9 +78,11 @@ std::optional<DriveType> classifyMount(const MountEntry &mount);
 bool mayStopAnswering(const MountEntry &mount);
 
 // Gives "/" the letter C (always fixed) and the other drives D to Z in the order of their
-// mount points. A file system that already has a letter gets no second one, and one mounted
-// at systemFolder (the operating system's folder, by its real location) or inside it gets
-// none: the tree would offer it as a drive of its own. Nor does a mount that is not reachable.
+// mount points. A file system that already has a letter gets no second one. A mount at
+// systemFolder (the operating system's folder, by its real location) or inside it gets none,
+// nor does one that shows a folder of the system folder's file system at or below it,
+// wherever it is mounted: the tree would offer the system folder as a drive of its own. Nor
+// does a mount that is not reachable.
 DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &systemFolder = {});
 
 // The mounts listed in the text of /proc/self/mountinfo. Nothing is asked of them.
@@ -55,29 +97,40 @@ void askMounts(std::vector<MountEntry> &mounts, std::chrono::milliseconds patien
 // The drives of this machine, from its mount table and from what its mounts answer in time.
 DriveTable machineDrives(const QString &systemFolder, std::chrono::milliseconds patience);
 
-// Which file systems that may stop answering are mounted where, kept up to date for the price
-// of a look at the clock: the mount table is read again only when the kernel says it changed,
-// which is asked at most every tenth of a second.
-class StoppableMounts
+// The kernel's mount table, kept up to date for the price of a look at the clock: it is read
+// again only when the kernel says it changed, which is asked at most every tenth of a second,
+// or at once where an answer depends on it.
+class LiveMountTable
 {
 public:
-    StoppableMounts() = default;
-    ~StoppableMounts();
-    StoppableMounts(const StoppableMounts &) = delete;
-    StoppableMounts &operator=(const StoppableMounts &) = delete;
+    LiveMountTable() = default;
+    ~LiveMountTable();
+    LiveMountTable(const LiveMountTable &) = delete;
+    LiveMountTable &operator=(const LiveMountTable &) = delete;
 
-    // True when there is none, as most of the time.
-    bool none();
-    // True when the native path lies on one of them.
-    bool holds(QByteArrayView nativePath);
+    // True when no file system that may stop answering is mounted, as most of the time.
+    bool noneMayStopAnswering();
+    // True when the native path lies on such a file system.
+    bool mayStopAnswering(QByteArrayView nativePath);
+    // True when the open folder is the folder at container (a native path) or lies inside it,
+    // by file system and path within it, whichever links and mounts lead to either. False
+    // when there is no folder at container; nothing when it cannot be told.
+    std::optional<bool> liesIn(int folder, const QByteArray &container);
 
 private:
-    void readIfChanged();
+    struct Located {
+        int mountId = 0;
+        FolderLocation where;
+    };
+    void readIfChanged(bool atOnce);
+    void read();
+    std::optional<Located> locate(int folder);
 
     std::mutex mutex_;
     int table_ = -1;
     QElapsedTimer sinceAsked_;
-    std::vector<QByteArray> mountPoints_;
+    MountTree tree_;
+    std::vector<QByteArray> stoppable_; // their mount points
 };
 
 } // namespace brindlewick

@@ -77,8 +77,9 @@ public:
     virtual bool mayStopAnswering(const QString &folder) const = 0;
     // True while the folder's path still leads to that very folder.
     virtual bool isAtItsPath(const FolderHandle &folder) const = 0;
-    // True when the folder, every link and mount resolved, is the operating system's folder
-    // or lies inside it.
+    // True when the folder is the operating system's folder or lies inside it, told by file
+    // system and path within it, whichever links and mounts lead to either; true as well when
+    // that cannot be told.
     virtual bool isInSystemFolder(const FolderHandle &folder) const = 0;
 
     // The visible files or subfolders of a folder. Throws when it cannot be read.

@@ -137,8 +137,9 @@ OpenedFolder openNative(const QByteArray &native)
 }
 
 // The folder of dirFd and every folder above it, each reached by "..", up to the root where
-// ".." is the folder itself. Going up from an open folder sees through the links and bind
-// mounts that led to it. Stops early where a folder above cannot be looked into.
+// ".." is the folder itself. Going up from an open folder sees through the links that led to
+// it; at a mount's root, ".." goes on from where the mount hangs. Stops early where a folder
+// above cannot be looked into.
 std::vector<FolderIdentity> foldersUpFrom(int dirFd)
 {
     std::vector<FolderIdentity> chain;
@@ -344,7 +345,7 @@ bool PosixPlatform::mayStopAnswering(const QString &folder) const
     // Asked for every folder the look-ahead opens: the path is mapped only when there is a
     // mount to find it on.
     try {
-        return !stoppableMounts_.none() && stoppableMounts_.holds(map(folder).native);
+        return !mounts_.noneMayStopAnswering() && mounts_.mayStopAnswering(map(folder).native);
     } catch (const PlatformError &) {
         return false; // no such drive: nothing to wait for
     }
@@ -364,16 +365,15 @@ bool PosixPlatform::isAtItsPath(const FolderHandle &folder) const
 
 bool PosixPlatform::isInSystemFolder(const FolderHandle &folder) const
 {
-    struct stat status {
-    };
+    QByteArray systemFolder;
     try {
-        if (::stat(map(windowsDirectory_).native.constData(), &status) != 0)
-            return false; // no such folder here: nothing lies inside it
+        systemFolder = map(windowsDirectory_).native;
     } catch (const PlatformError &) {
-        return false;
+        return false; // no such drive here: nothing lies inside it
     }
-    const std::vector<FolderIdentity> above = foldersUpFrom(folder.descriptor());
-    return std::find(above.begin(), above.end(), identityOf(status)) != above.end();
+    // What cannot be told is refused: a folder kept from renaming costs less than the system's
+    // own files renamed.
+    return mounts_.liesIn(folder.descriptor(), systemFolder).value_or(true);
 }
 
 FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind kind) const

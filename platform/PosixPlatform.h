@@ -55,7 +55,7 @@ private:
     std::array<QByteArray, 26> nativeMountPoints_; // by drive letter
     QString windowsDirectory_;
     RenameWay firstRenameWay_;
-    mutable StoppableMounts stoppableMounts_;
+    mutable LiveMountTable mounts_;
 };
 
 } // namespace brindlewick

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "browsing/FolderBrowser.h"
+#include "support/PrivateMounts.h"
 #include "support/StoppableMount.h"
 #include "support/TestDrives.h"
 
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void refusesTheSystemFolder_data();
     void refusesTheSystemFolder();
     void refusesThisMachinesSystemFolderThroughItsLinks();
+    void refusesTheSystemFolderThroughMounts_data();
+    void refusesTheSystemFolderThroughMounts();
     void opensTheFolderOfANode_data();
     void opensTheFolderOfANode();
     void waitsOnAStoppedFileSystemOnlyForTheUser();
@@ -173,6 +176,55 @@ void FolderBrowserTest::refusesThisMachinesSystemFolderThroughItsLinks()
     QVERIFY(browser.refusesClick(u"C:\\bin", u"bin"_s, bin));
 }
 
+void FolderBrowserTest::refusesTheSystemFolderThroughMounts_data()
+{
+    QTest::addColumn<bool>("ownFileSystem"); // the system folder is a file system of its own
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("refused");
+    for (const bool own : {false, true}) {
+        const char *const on = own ? ", on its own file system" : "";
+        const auto row = [&](const char *name) -> QTestData & {
+            return QTest::addRow("%s%s", name, on) << own;
+        };
+        row("a bind mount of a folder inside it") << u"C:\\home\\ann\\bound"_s << true;
+        row("a link into that bind mount") << u"C:\\home\\ann\\link"_s << true;
+        row("a bind mount of that one, on another drive") << u"D:\\deep"_s << true;
+        row("the system folder mounted again") << u"C:\\srv\\again\\System32"_s << true;
+        row("a bind mount of a look-alike beside it") << u"C:\\home\\ann\\alike"_s << false;
+    }
+}
+
+void FolderBrowserTest::refusesTheSystemFolderThroughMounts()
+{
+    if (!PrivateMounts::inOwnNamespace())
+        return;
+    QFETCH(bool, ownFileSystem);
+    QFETCH(QString, path);
+    QFETCH(bool, refused);
+    TestDrives drives;
+    PrivateMounts mounts;
+    const auto native = [&](QStringView drivePath) { return drives.native(drivePath.toString()); };
+    QVERIFY(drives.makeFolder(u"C:\\WINDOWS"_s));
+    if (ownFileSystem && !mounts.mount(u"tmpfs"_s, native(u"C:\\WINDOWS"), "tmpfs"))
+        QSKIP(qPrintable(mounts.whyNot));
+    drives.make({u"C:\\WINDOWS\\System32\\drivers"_s, u"C:\\WINDOWS2\\System32"_s,
+                 u"C:\\home\\ann\\bound"_s, u"C:\\home\\ann\\alike"_s, u"C:\\srv\\again"_s,
+                 u"D:\\deep"_s});
+    if (!mounts.mount(native(u"C:\\WINDOWS\\System32"), native(u"C:\\home\\ann\\bound")) ||
+        !mounts.mount(native(u"C:\\home\\ann\\bound\\drivers"), native(u"D:\\deep")) ||
+        !mounts.mount(native(u"C:\\WINDOWS"), native(u"C:\\srv\\again")) ||
+        !mounts.mount(native(u"C:\\WINDOWS2"), native(u"C:\\home\\ann\\alike")))
+        QSKIP(qPrintable(mounts.whyNot));
+    QVERIFY(drives.makeLink(u"C:\\home\\ann\\link"_s,
+                            QFile::encodeName(native(u"C:\\home\\ann\\bound\\drivers"))));
+    const FolderBrowser browser(drives.platform());
+    const OpenFolder opened = browser.openFolder(path);
+    QVERIFY(opened);
+    const QString name = path.section(u'\\', -1);
+    QCOMPARE(browser.refusesClick(path, name, opened), refused);
+    QCOMPARE(browser.refusesExpansion(name, opened), refused);
+}
+
 void FolderBrowserTest::opensTheFolderOfANode_data()
 {
     QTest::addColumn<QString>("fullPath");
@@ -196,7 +248,7 @@ void FolderBrowserTest::opensTheFolderOfANode()
 void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser()
 {
     TestDrives drives;
-    drives.make({u"C:\\mnt"_s, u"C:\\source\\inside"_s});
+    drives.make({u"C:\\mnt"_s, u"C:\\source\\inside"_s, u"C:\\WINDOWS"_s});
     StoppableMount mount(drives.native(u"C:\\source"_s), drives.native(u"C:\\mnt"_s));
     if (!mount.isMounted())
         QSKIP(qPrintable(mount.whyNot()));
@@ -204,7 +256,8 @@ void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser()
     QVERIFY(drives.platform().mayStopAnswering(u"C:\\mnt\\inside"_s));
     QVERIFY(!drives.platform().mayStopAnswering(u"C:\\source"_s));
     QVERIFY(browser.openFolder(u"C:\\mnt"_s, FolderBrowser::OpenFor::LookAhead) == nullptr);
-    QVERIFY(browser.openFolder(u"C:\\mnt\\inside"_s)); // while it answers
+    const OpenFolder inside = browser.openFolder(u"C:\\mnt\\inside"_s); // while it answers
+    QVERIFY(inside);
 
     mount.stop();
     // The folder above still lists it, and the look-ahead passes it by without a question.
@@ -214,6 +267,8 @@ void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser()
     QElapsedTimer waited;
     waited.start();
     QVERIFY(!browser.openFolder(u"C:\\mnt"_s, FolderBrowser::OpenFor::LookAhead));
+    // Nor does the refusal of a folder opened there ask it anything.
+    QVERIFY(!browser.refusesExpansion(u"inside"_s, inside));
     QVERIFY(waited.elapsed() < 500);
     // The user waits about a second, with the window painted meanwhile, then gets nothing.
     int paints = 0;

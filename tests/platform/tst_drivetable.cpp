@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,7 +23,7 @@ namespace
 MountEntry mount(const QString &point, const char *type, const char *device, quint64 id,
                  const QString &label = {}, bool removable = false)
 {
-    return {point, type, device, label, id, removable};
+    return {point, type, device, label, id, removable, true, 0, 0, QFile::encodeName(point)};
 }
 
 QString describe(const DriveTable &table)
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void platformAnswersByLetter();
     void thisMachineHasDriveC();
     void noLetterInsideTheSystemFolder();
+    void noLetterForTheSystemFoldersFileSystem_data();
+    void noLetterForTheSystemFoldersFileSystem();
     void readsTheMountTable();
     void asksOnlyWhatItShowsAndWaitsOnNoMount();
 };
@@ -154,6 +157,45 @@ void DriveTableTest::noLetterInsideTheSystemFolder()
         },
         u"/usr"_s);
     QCOMPARE(describe(table), u"C / 3; D /srv/local 3; E /usrdata 3"_s);
+}
+
+void DriveTableTest::noLetterForTheSystemFoldersFileSystem_data()
+{
+    // Each table: "/" on 254:0 with mount id 1, then the lines given; the system folder is /usr.
+    QTest::addColumn<QByteArray>("mountInfo");
+    QTest::addColumn<QString>("drives");
+    QTest::newRow("its own disk, mounted again")
+        << "2 1 8:17 / /usr rw - ext4 /dev/sdb1 rw\n3 1 8:17 / /srv/x rw - ext4 /dev/sdb1 rw\n"_ba
+        << u"C / 3"_s;
+    QTest::newRow("a folder of its own disk, bound elsewhere")
+        << "2 1 8:17 / /usr rw - ext4 /dev/sdb1 rw\n"
+           "3 1 8:17 /share/doc /srv/doc rw - ext4 /dev/sdb1 rw\n"_ba
+        << u"C / 3"_s;
+    QTest::newRow("a disk mounted inside a bind mount of it")
+        << "2 1 254:0 /usr /srv/usr rw - ext4 /dev/vda rw\n"
+           "3 2 8:33 / /srv/usr/local rw - ext4 /dev/sdc1 rw\n"_ba
+        << u"C / 3"_s;
+    // Bound from a folder of another disk: that disk's look-alike folder is no part of it.
+    QTest::newRow("bound from a folder of another disk")
+        << "2 1 8:17 /sys/usr /usr rw - ext4 /dev/sdb1 rw\n"
+           "3 1 8:17 /sys/usr/lib /srv/a-lib rw - ext4 /dev/sdb1 rw\n"
+           "4 1 8:17 /sys/usr2 /srv/b-alike rw - ext4 /dev/sdb1 rw\n"_ba
+        << u"C / 3; D /srv/b-alike 3"_s;
+    // The disk mounted over it is the system folder now; the one it covers is not.
+    QTest::newRow("mounted over")
+        << "2 1 8:17 / /usr rw - ext4 /dev/sdb1 rw\n3 2 8:33 / /usr rw - ext4 /dev/sdc1 rw\n"
+           "4 1 8:17 / /srv/old rw - ext4 /dev/sdb1 rw\n"
+           "5 1 8:33 /lib /srv/new rw - ext4 /dev/sdc1 rw\n"_ba
+        << u"C / 3; D /srv/old 3"_s;
+}
+
+void DriveTableTest::noLetterForTheSystemFoldersFileSystem()
+{
+    QFETCH(QByteArray, mountInfo);
+    QFETCH(QString, drives);
+    const std::vector<MountEntry> mounts =
+        parseMountInfo("1 0 254:0 / / rw - ext4 /dev/vda rw\n" + mountInfo);
+    QCOMPARE(describe(assignDriveLetters(mounts, u"/usr"_s)), drives);
 }
 
 void DriveTableTest::readsTheMountTable()
