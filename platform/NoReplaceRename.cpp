@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,31 +53,45 @@ bool sameEntry(const struct stat &a, const struct stat &b)
 
 // For file systems with neither (FAT through FUSE, for one): the new name is made ours by an
 // exclusive create, which fails when anything holds it, and the file is renamed over that
-// empty reservation. One window remains, which no call on such a file system closes: between
-// the create and the rename another program could remove the reservation and put a file of
-// its own in its place, or open the reservation without O_EXCL and write to it; the rename
-// would then replace that.
-int renameOverReservation(int dirFd, const char *from, const char *to)
+// empty reservation. Another program may yet open the reservation without O_EXCL and write to
+// it, or remove it and put a file of its own in its place: the rename would replace that, so
+// it goes ahead only while the reservation is still empty, has no other name, and is what the
+// name leads to. The descriptor is held until then, so that no other file can take over its
+// number. One window remains, which no call on such a file system closes: a program that
+// opens the reservation before that look and writes only after it. Through FUSE an open takes
+// longer than the look, so this is most of what the look misses.
+int renameOverReservation(int dirFd, const char *from, const char *to,
+                          const std::function<void()> *whileReserved)
 {
     const int reservation =
         ::openat(dirFd, to, O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (reservation < 0)
         return -1;
+    if (whileReserved)
+        (*whileReserved)();
     struct stat reserved {
     };
+    struct stat named {
+    };
     const bool known = ::fstat(reservation, &reserved) == 0;
-    int result = ::renameat(dirFd, from, dirFd, to);
-    if (result != 0) {
-        const int error = errno;
+    const bool found = known && ::fstatat(dirFd, to, &named, AT_SYMLINK_NOFOLLOW) == 0;
+    int result = TakenMeanwhile;
+    int error = EEXIST;
+    if (!known || (!found && errno != ENOENT)) {
+        // Whose the name is cannot be told: it is left as it is.
+        result = -1;
+        error = errno;
+    } else if (found && reserved.st_size == 0 && reserved.st_nlink == 1 &&
+               sameEntry(named, reserved)) {
+        result = ::renameat(dirFd, from, dirFd, to);
+        error = errno;
         // Removed only while it is still the reservation, never a file that took its place.
-        struct stat now {
-        };
-        if (known && ::fstatat(dirFd, to, &now, AT_SYMLINK_NOFOLLOW) == 0 &&
-            sameEntry(now, reserved))
+        if (result != 0 && ::fstatat(dirFd, to, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            sameEntry(named, reserved))
             ::unlinkat(dirFd, to, 0);
-        errno = error;
     }
     ::close(reservation);
+    errno = error;
     return result;
 }
 
@@ -114,7 +129,8 @@ bool hasEntryNamed(int dirFd, const char *name)
 
 } // namespace
 
-int renameWithoutReplacing(int dirFd, const char *from, const char *to, RenameWay first)
+int renameWithoutReplacing(int dirFd, const char *from, const char *to, RenameWay first,
+                           const std::function<void()> *whileReserved)
 {
     if (first == RenameWay::NoReplaceFlag) {
         if (renameWithFlag(dirFd, from, to) == 0)
@@ -130,13 +146,16 @@ int renameWithoutReplacing(int dirFd, const char *from, const char *to, RenameWa
         if (!unsupported(errno) && errno != EPERM && errno != EMLINK)
             return -1;
     }
-    return renameOverReservation(dirFd, from, to);
+    return renameOverReservation(dirFd, from, to, whileReserved);
 }
 
-int renameLetterCase(int dirFd, const QByteArray &from, const QByteArray &to, RenameWay first)
+int renameLetterCase(int dirFd, const QByteArray &from, const QByteArray &to, RenameWay first,
+                     const std::function<void()> *whileReserved)
 {
-    if (renameWithoutReplacing(dirFd, from.constData(), to.constData(), first) == 0)
-        return 0;
+    const int direct =
+        renameWithoutReplacing(dirFd, from.constData(), to.constData(), first, whileReserved);
+    if (direct == 0 || direct == TakenMeanwhile)
+        return direct;
     // The new name is held by the file itself when both names lead to one file, or when no
     // entry bears the new name exactly: file systems that number files by the name looked up
     // (FAT and exFAT through FUSE) give two spellings of one file two numbers. Each step below
@@ -151,17 +170,20 @@ int renameLetterCase(int dirFd, const QByteArray &from, const QByteArray &to, Re
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray temporary =
             ".brindlewick-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(attempt);
-        if (renameWithoutReplacing(dirFd, from.constData(), temporary.constData(), first) != 0) {
+        if (renameWithoutReplacing(dirFd, from.constData(), temporary.constData(), first,
+                                   whileReserved) != 0) {
             if (errno == EEXIST)
                 continue;
             return -1;
         }
-        if (renameWithoutReplacing(dirFd, temporary.constData(), to.constData(), first) == 0)
+        const int result = renameWithoutReplacing(dirFd, temporary.constData(), to.constData(),
+                                                  first, whileReserved);
+        if (result == 0)
             return 0;
         const int error = errno;
         renameWithoutReplacing(dirFd, temporary.constData(), from.constData(), first);
         errno = error;
-        return -1;
+        return result;
     }
     errno = EEXIST;
     return -1;

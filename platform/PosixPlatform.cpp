@@ -446,14 +446,19 @@ void PosixPlatform::renameFile(const FolderHandle &folder, const QString &name,
     const QByteArray from = name.toUtf8();
 
     const bool caseOnly = newName.compare(name, Qt::CaseInsensitive) == 0;
-    const int result = caseOnly ? renameLetterCase(folder.descriptor(), from, to, firstRenameWay_)
-                                : renameWithoutReplacing(folder.descriptor(), from.constData(),
-                                                         to.constData(), firstRenameWay_);
+    const std::function<void()> *whileReserved = whileNameReserved_ ? &whileNameReserved_ : nullptr;
+    const int result =
+        caseOnly ? renameLetterCase(folder.descriptor(), from, to, firstRenameWay_, whileReserved)
+                 : renameWithoutReplacing(folder.descriptor(), from.constData(), to.constData(),
+                                          firstRenameWay_, whileReserved);
     if (result == 0)
         return;
     const int error = errno;
     const QString path =
         folder.path().endsWith(u'\\') ? folder.path() + name : folder.path() + u'\\' + name;
+    if (result == TakenMeanwhile)
+        throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
+                            newName + QStringLiteral("\" was taken by another program meanwhile"));
     if (error == EEXIST)
         throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
                             newName + QStringLiteral("\" already exists"));

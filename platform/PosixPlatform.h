@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace brindlewick
@@ -27,6 +28,10 @@ public:
     static std::unique_ptr<PosixPlatform> forThisMachine();
 
     const DriveTable &drives() const { return drives_; }
+
+    // For tests: act runs while a new name is held by its reservation, just before the file goes
+    // over it, to do there what another program could.
+    void setWhileNameReserved(std::function<void()> act) { whileNameReserved_ = std::move(act); }
 
     DriveType driveType(const QString &root) const override;
     QString volumeLabel(const QString &drive) const override;
@@ -55,6 +60,7 @@ private:
     std::array<QByteArray, 26> nativeMountPoints_; // by drive letter
     QString windowsDirectory_;
     RenameWay firstRenameWay_;
+    std::function<void()> whileNameReserved_;
     mutable LiveMountTable mounts_;
 };
 

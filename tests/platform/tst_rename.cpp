@@ -57,6 +57,8 @@ private Q_SLOTS:
     void failsForAFileThatIsGone_data() { addRenameWays(); }
     void failsForAFileThatIsGone();
     void reservationNeverReplacesAFileMadeMeanwhile();
+    void reservationTakenMeanwhileIsLeftToItsTaker_data();
+    void reservationTakenMeanwhileIsLeftToItsTaker();
 };
 
 void RenameTest::findsFilesOnly()
@@ -242,6 +244,44 @@ void RenameTest::reservationNeverReplacesAFileMadeMeanwhile()
     QCOMPARE(replaced, 0);
     if (!raced())
         QSKIP("the other program never got between the reservation and the rename");
+}
+
+void RenameTest::reservationTakenMeanwhileIsLeftToItsTaker_data()
+{
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<bool>("putInItsPlace"); // the reservation removed first, not written into
+    QTest::newRow("written into") << u"new.txt"_s << false;
+    QTest::newRow("put in its place") << u"new.txt"_s << true;
+    QTest::newRow("letter case, written into") << u"OLD.txt"_s << false;
+}
+
+void RenameTest::reservationTakenMeanwhileIsLeftToItsTaker()
+{
+    QFETCH(QString, newName);
+    QFETCH(bool, putInItsPlace);
+    TestDrives drives(TestDrives::standardLayout(), RenameWay::Reservation);
+    QVERIFY(drives.makeFile(u"C:\\t\\old.txt"_s, "mine"));
+    FileObject file = fileAt(drives, u"C:\\t\\old.txt"_s);
+    const QByteArray taken = QFile::encodeName(drives.native(u"C:\\t\\"_s + newName));
+    // Another program saving to the name in the instant before the rename, without O_EXCL.
+    drives.platform().setWhileNameReserved([&] {
+        if (putInItsPlace)
+            QCOMPARE(::unlink(taken.constData()), 0);
+        const int fd = ::open(taken.constData(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0600);
+        QCOMPARE(::write(fd, "theirs", 6), ssize_t(6));
+        ::close(fd);
+    });
+    QString reason;
+    try {
+        file.setName(newName);
+    } catch (const PlatformError &error) {
+        reason = QString::fromUtf8(error.what());
+    }
+    QVERIFY2(reason.endsWith(u'"' + newName + u"\" was taken by another program meanwhile"_s),
+             qPrintable(reason));
+    QCOMPARE(drives.entriesOf(u"C:\\t"_s), (QStringList{newName, u"old.txt"_s}));
+    QCOMPARE(drives.contentOf(u"C:\\t\\"_s + newName), "theirs"_ba);
+    QCOMPARE(drives.contentOf(u"C:\\t\\old.txt"_s), "mine"_ba);
 }
 
 QTEST_GUILESS_MAIN(RenameTest)

@@ -41,6 +41,7 @@ public:
                         const QString &windowsDirectory = QStringLiteral("C:\\WINDOWS"));
 
     const PosixPlatform &platform() const { return *platform_; }
+    PosixPlatform &platform() { return *platform_; }
 
     // The native path behind a drive path.
     QString native(const QString &drivePath) const;
