@@ -59,6 +59,7 @@ void FolderBrowserTest::keepsProtectedFilesOut()
     QFETCH(QString, folder);
     QFETCH(QStringList, kept);
     QFETCH(QStringList, leftOut);
+    SKIP_UNLESS_ABLE(TestDrives::withoutNames(kept + leftOut));
     TestDrives drives;
     drives.makeFiles(folder, kept + leftOut + QStringList{u".hidden.txt"_s});
     QVERIFY(drives.makeFolder(folder + u"\\folder.txt"_s));
@@ -149,6 +150,8 @@ void FolderBrowserTest::refusesTheSystemFolder()
     QFETCH(bool, lookAhead);
     QFETCH(bool, expansion);
     QFETCH(bool, unopened);
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
+    SKIP_UNLESS_ABLE(TestDrives::withoutNames({u"WINDOWS"_s, u"Windows"_s}));
     TestDrives drives;
     drives.make({u"C:\\WINDOWS\\System32"_s, u"C:\\WINDOWS\\Fonts"_s, u"C:\\other\\WINDOWS"_s,
                  u"C:\\home\\ann\\Photos"_s, u"D:\\deep\\WINDOWS"_s, u"D:\\deep\\Windows"_s});
@@ -196,6 +199,7 @@ void FolderBrowserTest::refusesTheSystemFolderThroughMounts_data()
 
 void FolderBrowserTest::refusesTheSystemFolderThroughMounts()
 {
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
     if (!PrivateMounts::inOwnNamespace())
         return;
     QFETCH(bool, ownFileSystem);

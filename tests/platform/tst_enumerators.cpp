@@ -38,10 +38,13 @@ private Q_SLOTS:
 void EnumeratorsTest::namesInReadingOrder()
 {
     TestDrives drives;
-    const QStringList expected = {
-        u"_first.txt"_s, u"a01.txt"_s,     u"a1.txt"_s,       u"a2.txt"_s,     u"a10.txt"_s,
-        u"apple.txt"_s,  u"B.txt"_s,       u"b.txt"_s,        u"Banana.txt"_s, u"photo2.jpg"_s,
-        u"Photo3.jpg"_s, u"photo10.jpg"_s, u"photo10b.jpg"_s, u"Zebra"_s,      u"Été.txt"_s};
+    QStringList expected = {u"_first.txt"_s,   u"a01.txt"_s,    u"a1.txt"_s,     u"a2.txt"_s,
+                            u"a10.txt"_s,      u"apple.txt"_s,  u"B.txt"_s,      u"b.txt"_s,
+                            u"Banana.txt"_s,   u"photo2.jpg"_s, u"Photo3.jpg"_s, u"photo10.jpg"_s,
+                            u"photo10b.jpg"_s, u"Zebra"_s,      u"Été.txt"_s};
+    // Where letter case makes no other name, the second spelling only writes to the first.
+    if (!TestDrives::withoutNames({u"B.txt"_s, u"b.txt"_s}).isEmpty())
+        expected.removeOne(u"b.txt"_s);
     for (const QString &name : expected)
         QVERIFY(drives.makeFile(u"C:\\mixed\\"_s + name));
 
@@ -89,6 +92,9 @@ void EnumeratorsTest::orderIsTotalWhateverTheInput()
 
 void EnumeratorsTest::listsOnlyWhatCanBeShownAndActedOn()
 {
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
+    SKIP_UNLESS_ABLE(TestDrives::withoutNames(
+        {u"x\r\n    fake.txt"_s, u"del\x7f.txt"_s, u"tab\tdir"_s, u"back\\slash.txt"_s}));
     TestDrives drives;
     const QString folder = u"C:\\kinds"_s;
     QVERIFY(drives.makeFile(folder + u"\\plain.txt"_s));
@@ -106,7 +112,8 @@ void EnumeratorsTest::listsOnlyWhatCanBeShownAndActedOn()
     QCOMPARE(::mkfifo((native + "/pipe").constData(), 0600), 0);
     // Neither text nor a name the drive path can carry:
     const int badName = ::open((native + "/bad\xff\xfe.txt").constData(), O_CREAT | O_WRONLY, 0600);
-    QVERIFY(badName >= 0);
+    if (badName < 0)
+        QSKIP("the file system here holds no name that is not UTF-8");
     ::close(badName);
     // Qt cannot name this file to remove it with its folder: the test removes it itself.
     const auto removeBadName =
@@ -190,6 +197,7 @@ void EnumeratorsTest::refreshReadsTheFolderAgain()
 
 void EnumeratorsTest::staysOnTheFolderItOpened()
 {
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
     TestDrives drives;
     QVERIFY(drives.makeFile(u"C:\\work\\a.txt"_s));
     QVERIFY(drives.makeFile(u"C:\\other\\b.txt"_s));

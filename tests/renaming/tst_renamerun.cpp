@@ -85,6 +85,8 @@ class RenameRunTest : public QObject
 private Q_SLOTS:
     void renamesAsPlanned_data();
     void renamesAsPlanned();
+    void namesTheFileSystemMayNotHold_data();
+    void namesTheFileSystemMayNotHold();
     void fileDeletedAfterTheListWasFilled();
     void renamesOnlyInTheListedFolder_data();
     void renamesOnlyInTheListedFolder();
@@ -174,6 +176,7 @@ void RenameRunTest::renamesAsPlanned()
     QFETCH(bool, complete);
     QFETCH(QStringList, after);
     QFETCH(int, done);
+    SKIP_UNLESS_ABLE(TestDrives::withoutNames(names));
     Bench bench(names);
     QVERIFY(bench.drives.makeFolder(work + u"\\sub"_s));
     bool leftAlone = false;
@@ -207,6 +210,50 @@ void RenameRunTest::renamesAsPlanned()
     QCOMPARE(again.done, 0);
 }
 
+void RenameRunTest::namesTheFileSystemMayNotHold_data()
+{
+    QTest::addColumn<QStringList>("names"); // all selected
+    QTest::addColumn<Builder>("builder");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QStringList>("after"); // where the file system holds the planned names
+    QTest::addColumn<int>("doneIfNot");     // files handled before the one it cannot rename
+    QTest::newRow("another file's name in another letter case")
+        << QStringList{u"a.txt"_s, u"b.txt"_s} << Builder::Replace << u"b"_s << u"A"_s
+        << QStringList{u"A.txt"_s, u"a.txt"_s} << 1;
+    QTest::newRow("a character it refuses")
+        << QStringList{u"1.txt"_s, u"abc.txt"_s} << Builder::AtEnd << u"?"_s << QString()
+        << QStringList{u"1?.txt"_s, u"abc?.txt"_s} << 0;
+    // It would make the name the file already has, and say so.
+    QTest::newRow("a trailing dot it drops") << QStringList{u"README"_s} << Builder::AtEnd << u"."_s
+                                             << QString() << QStringList{u"README."_s} << 0;
+}
+
+// Where the file system cannot hold a planned name, the run stops at that file and says why,
+// with every file as it was; where it can, the run is complete.
+void RenameRunTest::namesTheFileSystemMayNotHold()
+{
+    QFETCH(QStringList, names);
+    QFETCH(Builder, builder);
+    QFETCH(QString, text);
+    QFETCH(QString, replacement);
+    QFETCH(QStringList, after);
+    QFETCH(int, doneIfNot);
+    Bench bench(names);
+    const RenameOutcome outcome =
+        bench.run(bench.listing.names, planFor(bench.listing.names, builder, text, replacement));
+    QCOMPARE(bench.drives.contentsIn(work), bench.before);
+    if (TestDrives::withoutNames(after).isEmpty()) {
+        QVERIFY2(outcome.complete(), qPrintable(outcome.details()));
+        QCOMPARE(bench.drives.entriesOf(work), after);
+        return;
+    }
+    QVERIFY(outcome.failure && !outcome.failure->isEmpty());
+    QCOMPARE(outcome.done, doneIfNot);
+    QCOMPARE(outcome.failedName, names.at(doneIfNot));
+    QCOMPARE(bench.drives.entriesOf(work), names);
+}
+
 void RenameRunTest::fileDeletedAfterTheListWasFilled()
 {
     Bench bench({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
@@ -235,6 +282,8 @@ void RenameRunTest::renamesOnlyInTheListedFolder()
 {
     QFETCH(QString, replaced);
     QFETCH(QString, moved);
+    if (!replaced.isEmpty())
+        SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
     const QStringList names = {u"a.txt"_s, u"b.txt"_s};
     Bench bench(names, u"C:\\top\\work"_s);
     TestDrives &drives = bench.drives;

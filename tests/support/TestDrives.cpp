@@ -8,11 +8,21 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <QThread>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <linux/magic.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace brindlewick::test
 {
@@ -147,6 +157,119 @@ void TestDrives::handTo(uid_t user, gid_t group) const
         while (below.hasNext())
             QVERIFY(::lchown(QFile::encodeName(below.next()).constData(), user, group) == 0);
     }
+}
+
+namespace
+{
+
+QString because(const char *what)
+{
+    return QStringLiteral("the file system here ") + QLatin1String(what) + QStringLiteral(": ") +
+           QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
+// The temporary folder, where the drives are made, is where each question is asked.
+QString TestDrives::withoutLinks()
+{
+    const QTemporaryDir scratch;
+    if (::symlink("target", QFile::encodeName(scratch.filePath(u"link"_s)).constData()) != 0)
+        return because("makes no symbolic links");
+    return {};
+}
+
+QString TestDrives::withoutHardLinks()
+{
+    const QTemporaryDir scratch;
+    const QByteArray file = QFile::encodeName(scratch.filePath(u"file"_s));
+    ::close(::open(file.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+    if (::link(file.constData(), (file + "-twin").constData()) != 0)
+        return because("gives no file a second name");
+    return {};
+}
+
+QString TestDrives::withoutOwners()
+{
+    const QTemporaryDir scratch;
+    const QByteArray path = QFile::encodeName(scratch.path());
+    constexpr uid_t someoneElse = 65534;
+    struct stat status {
+    };
+    if (::geteuid() == 0 && ::lchown(path.constData(), someoneElse, someoneElse) != 0)
+        return because("gives no file to another user");
+    if (::chmod(path.constData(), 0111) != 0)
+        return because("keeps no permissions");
+    const bool kept = ::stat(path.constData(), &status) == 0 && (status.st_mode & 0777) == 0111;
+    ::chmod(path.constData(), 0700);
+    if (!kept)
+        return u"the file system here keeps no permissions"_s;
+    return {};
+}
+
+QString TestDrives::withoutNames(const QStringList &names)
+{
+    const QTemporaryDir scratch;
+    QStringList notKept;
+    for (const QString &name : names) {
+        const int fd = ::open(QFile::encodeName(scratch.filePath(name)).constData(),
+                              O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd < 0)
+            notKept.append(name);
+        else
+            ::close(fd);
+    }
+    // A name it took but changed, or one that went to a file of another spelling.
+    const QStringList kept = QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        if (!kept.contains(name) && !notKept.contains(name))
+            notKept.append(name);
+    }
+    if (notKept.isEmpty())
+        return {};
+    return u"the file system here does not hold "_s + notKept.join(u", "_s) +
+           u" as a file of its own beside the others"_s;
+}
+
+QString TestDrives::withoutProcessors(int count)
+{
+    if (QThread::idealThreadCount() >= count)
+        return {};
+    return u"needs %1 processors and the machine has %2"_s.arg(count).arg(
+        QThread::idealThreadCount());
+}
+
+QString TestDrives::withoutRoomFor(int entries)
+{
+    const QTemporaryDir scratch;
+    const QByteArray path = QFile::encodeName(scratch.path());
+    struct statfs kind {
+    };
+    struct statvfs room {
+    };
+    if (::statfs(path.constData(), &kind) != 0 || ::statvfs(path.constData(), &room) != 0)
+        return because("tells nothing of its room");
+    // FAT holds 65,536 entries in a folder, two or more for a long name; exFAT finds a name by
+    // reading its folder from the start, so that every new one takes longer than the last.
+    if (kind.f_type == MSDOS_SUPER_MAGIC)
+        return u"FAT holds fewer than %1 long names in one folder"_s.arg(entries);
+    if (kind.f_type == EXFAT_SUPER_MAGIC)
+        return u"exFAT would take many minutes to make %1 names in one folder"_s.arg(entries);
+    // Some file systems count no numbers at all, and say 0.
+    if (room.f_files > 0 && room.f_favail < fsfilcnt_t(entries))
+        return u"the file system here has room for %1 more files"_s.arg(room.f_favail);
+    // Where a sample takes long (on a machine that emulates its processor, for one), the
+    // test would take many minutes over what the file system is not there to show.
+    constexpr int sample = 1000;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < sample; ++i)
+        ::close(::open((path + "/f" + QByteArray::number(i)).constData(),
+                       O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+    const qint64 estimate = clock.elapsed() * entries / sample / 1000;
+    if (estimate > 30)
+        return u"making %1 files here would take about %2 s"_s.arg(entries).arg(estimate);
+    return {};
 }
 
 AsOrdinaryUser::AsOrdinaryUser(const TestDrives &drives)

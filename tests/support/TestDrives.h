@@ -70,10 +70,28 @@ public:
     // Gives every file and folder of the drives to this user and group.
     void handTo(uid_t user, gid_t group) const;
 
+    // What the file system under the drives cannot do, asked of it in a folder of its own: why,
+    // for a test that needs it to skip with; empty where it can.
+    static QString withoutLinks();
+    static QString withoutHardLinks();
+    static QString withoutOwners(); // files given to another user, and permissions kept
+    // Each of these names made, in this letter case, as a file of its own.
+    static QString withoutNames(const QStringList &names);
+    static QString withoutProcessors(int count);
+    // Room for this many entries in one folder, made in minutes at most.
+    static QString withoutRoomFor(int entries);
+
 private:
     std::vector<std::unique_ptr<QTemporaryDir>> folders_;
     std::unique_ptr<PosixPlatform> platform_;
 };
+
+// Skips the test, saying why, where the machine or its file system cannot do what it needs.
+#define SKIP_UNLESS_ABLE(why)                                                                      \
+    do {                                                                                           \
+        if (const QString reason = (why); !reason.isEmpty())                                       \
+            QSKIP(qPrintable(reason));                                                             \
+    } while (false)
 
 // While it lives, the test acts as an ordinary user who owns the drives, so that permissions
 // hold as they do for anyone but root. Nothing changes when the test does not run as root.

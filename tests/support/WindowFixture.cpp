@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <stdexcept>
 
 namespace brindlewick::test
 {
@@ -135,7 +136,11 @@ void WindowFixture::select(const QStringList &names)
 
 TreeNode *WindowFixture::node(const QString &key) const
 {
-    return ui.DirTree->node(key);
+    // Qt Test reports an exception as the test's failure, where a null node would end them all.
+    TreeNode *const found = ui.DirTree->node(key);
+    if (!found)
+        throw std::runtime_error("no node " + key.toStdString());
+    return found;
 }
 
 void WindowFixture::click(TreeNode *node)

@@ -228,6 +228,8 @@ void TreeHandlersTest::refusal()
     QFETCH(Way, way);
     const bool drive = key.startsWith(u"root");
     const bool namedAsDrive = drive && way == Way::Expand;
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
+    SKIP_UNLESS_ABLE(TestDrives::withoutNames({u"WINDOWS"_s, u"Windows"_s}));
     WindowFixture f(TestDrives(TestDrives::standardLayout(), RenameWay::NoReplaceFlag,
                                namedAsDrive ? u"Z:\\ (D:)"_s : u"C:\\WINDOWS"_s));
     f.make({u"C:\\WINDOWS\\System32\\drivers"_s, u"C:\\other\\i"_s, u"D:\\deep\\WINDOWS\\x\\y"_s,
@@ -304,6 +306,7 @@ void TreeHandlersTest::treeShowsWholeNamesAndWhereTheyAre()
 
 void TreeHandlersTest::linksBackAreListedButNeverOpened()
 {
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
     Started f({u"C:\\a\\b\\c"_s}, {u"C:\\top.txt"_s, u"C:\\a\\b\\in-b.txt"_s});
     QVERIFY(f.drives.makeLink(u"C:\\a\\b\\self"_s, "."));
     QVERIFY(f.drives.makeLink(u"C:\\a\\b\\up"_s, "../.."));
@@ -364,6 +367,9 @@ void TreeHandlersTest::unopenableFolderShowsNoFiles()
 {
     QFETCH(bool, removed);
     QFETCH(bool, expanded);
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
+    if (!removed)
+        SKIP_UNLESS_ABLE(TestDrives::withoutOwners());
     WindowFixture f;
     f.make({u"D:\\sub"_s, u"C:\\gone\\a"_s, u"C:\\WINDOWS"_s},
            {u"D:\\k.txt"_s, u"C:\\gone\\g.txt"_s, u"C:\\gone\\a\\in-a.txt"_s,
@@ -432,6 +438,7 @@ void TreeHandlersTest::countsBeyondSixteenBits()
     // One folder of 33,000 files and as many subfolders, the last with one of its own, made
     // after start-up so that the click loads them.
     const int count = 33000;
+    SKIP_UNLESS_ABLE(TestDrives::withoutRoomFor(2 * count));
     Started f({u"C:\\big"_s});
     const QByteArray big = QFile::encodeName(f.drives.native(u"C:\\big"_s));
     for (int i = 0; i < count; ++i)
@@ -496,6 +503,7 @@ void TreeHandlersTest::keysInTheTree()
     QFETCH(QList<QKeyCombination>, keys);
     QFETCH(QString, reached);
     QFETCH(int, refusals);
+    SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
     // The system folder and links into it, deeper than the tree is wide.
     const QString deep = u"C:\\one\\two\\three\\four\\five\\six\\seven\\eight"_s;
     WindowFixture f(
