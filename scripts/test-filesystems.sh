@@ -3,13 +3,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the tests that rename, list and browse with their temporary folders on a fresh file
 # system of each type named (all of them when none is), each in a machine of its own, and
-# prints one line per file system. vfat, ext4, btrfs and xfs run under user-mode Linux; exfat,
-# case-folding ext4 (casefold) and ntfs under QEMU with a Debian kernel that has them.
+# prints one line per file system; with --skips, what was skipped there and why below it.
+# vfat, ext4, btrfs and xfs run under user-mode Linux; exfat, case-folding ext4 (casefold) and
+# ntfs under QEMU with a Debian kernel that has them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
 all=(vfat ext4 btrfs xfs exfat casefold ntfs)
+show_skips=false
+if [ "${1:-}" = --skips ]; then
+    show_skips=true
+    shift
+fi
 systems=("$@")
 [ ${#systems[@]} -eq 0 ] && systems=("${all[@]}")
 for fs in "${systems[@]}"; do
@@ -75,13 +81,13 @@ start_machine() {
     mkdir -m 755 "$dir"
     cp "$work/programs" "$dir/programs"
     make_image "$fs" "$dir/image" || { echo "cannot make the image" >"$dir/skip"; return; }
-    local settings="brindlewick.fs=$fs brindlewick.work=$dir brindlewick.limit=$program_limit"
+    local settings=(brindlewick.fs="$fs" brindlewick.work="$dir" brindlewick.limit="$program_limit")
     case "$fs" in
         vfat | ext4 | btrfs | xfs)
             setsid timeout -k 10 "$machine_limit" linux.uml mem=1536M \
                 root=/dev/root rootfstype=hostfs rootflags=/ rw ubd0="$dir/image" \
                 init="$root/scripts/fs-machine/guest.sh" con=null con0=null,fd:1 \
-                $settings brindlewick.disk=/dev/ubda </dev/null >"$dir/console" 2>&1 &
+                "${settings[@]}" brindlewick.disk=/dev/ubda </dev/null >"$dir/console" 2>&1 &
             ;;
         *)
             local type=$fs
@@ -99,7 +105,7 @@ start_machine() {
             qemu_cache_dir=$qemu_cache_dir QEMU_SMP=1 setsid bash -c \
                 'source scripts/fs-machine/qemu.sh && qemu_run "$@"' qemu "$dir/image" \
                 "$root/scripts/fs-machine/guest.sh" "$dir/console" "$machine_limit" \
-                "$settings brindlewick.disk=/dev/vda brindlewick.mountpoint=/fs" </dev/null &
+                "${settings[*]} brindlewick.disk=/dev/vda brindlewick.mountpoint=/fs" </dev/null &
             ;;
     esac
     machine=$!
@@ -148,6 +154,10 @@ report() {
         printf '%-9s FAILED: %s; %s\n' "$fs" "$line" "$(IFS=,; echo "${broken[*]}")"
         grep -h -A3 '^FAIL!' "$dir"/results/*.txt | sed 's/^/    /' || true
         bad=$((bad + 1))
+    fi
+    if $show_skips; then
+        sed -nE 's/^SKIP +: [^:]+::([A-Za-z0-9_]+)\([^)]*\) (.*)/\1: \2/p' "$dir"/results/*.txt \
+            2>/dev/null | sort | uniq -c | sed 's/^/    /'
     fi
 }
 

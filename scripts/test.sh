@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Brindlewick developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Brindlewick and runs the whole test suite twice: as built
-# for use, and under AddressSanitizer and UndefinedBehaviorSanitizer.
+# for use, and under AddressSanitizer and UndefinedBehaviorSanitizer; then the tests that
+# rename, list and browse on each file system people rename on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,5 @@ ctest --preset default -j "$jobs"
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize -j "$jobs"
+
+scripts/test-filesystems.sh

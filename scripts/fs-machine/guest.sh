@@ -34,10 +34,11 @@ for module in fat/fat fat/vfat nls/nls_cp437 nls/nls_iso8859-1 nls/nls_utf8; do
     [ -f "$modules/$module.ko" ] && insmod "$modules/$module.ko" 2>/dev/null
 done
 
-# vfat as a desktop mounts a USB stick: names in UTF-8, short names kept as they were written.
+# As a desktop mounts them: FAT with names in UTF-8, short names kept as they were written and
+# its writes put on the stick early; NTFS refusing names that Windows could not open.
 case "$fs" in
-    vfat) type=vfat options=shortname=mixed,utf8 ;;
-    ntfs) type=ntfs3 options=defaults ;;
+    vfat) type=vfat options=shortname=mixed,utf8,flush ;;
+    ntfs) type=ntfs3 options=windows_names ;;
     casefold) type=ext4 options=defaults ;;
     *) type=$fs options=defaults ;;
 esac
@@ -56,9 +57,11 @@ chmod 1777 "$temporary" # a temporary folder for everyone, as /tmp is
 echo mounted >"$work/mounted"
 
 mkdir -p "$work/results"
+# A line may name test functions after the program, to run only those.
 while read -r program arguments; do
     name=$(basename "$program")
     start=$(date +%s)
+    # shellcheck disable=SC2086
     TMPDIR=$temporary QT_QPA_PLATFORM=offscreen timeout -k 5 "$limit" "$program" $arguments \
         >"$work/results/$name.txt" 2>&1
     echo "$? $(($(date +%s) - start))" >"$work/results/$name.rc"

@@ -78,7 +78,7 @@ public:
     // Each of these names made, in this letter case, as a file of its own.
     static QString withoutNames(const QStringList &names);
     static QString withoutProcessors(int count);
-    // Room for this many entries in one folder, made in minutes at most.
+    // Room for this many entries in one folder, and a machine that handles them in minutes.
     static QString withoutRoomFor(int entries);
 
 private:
