@@ -59,17 +59,18 @@ if $needs_qemu; then
 fi
 
 make_image() {
-    local fs=$1 image=$2
-    truncate -s 0 "$image"
+    local fs=$1 image=$2 size=1G
+    [ "$fs" = vfat ] && size=512M
+    truncate -s "$size" "$image" || return
     case "$fs" in
-        vfat) truncate -s 512M "$image" && mkfs.vfat -F 32 "$image" ;;
+        vfat) mkfs.vfat -F 32 "$image" ;;
         # Enough numbers for the tests of more files than sixteen bits count.
-        ext4) truncate -s 1G "$image" && mkfs.ext4 -q -F -i 4096 "$image" ;;
-        casefold) truncate -s 1G "$image" && mkfs.ext4 -q -F -i 4096 -O casefold "$image" ;;
-        btrfs) truncate -s 1G "$image" && mkfs.btrfs -q -f "$image" ;;
-        xfs) truncate -s 1G "$image" && mkfs.xfs -q -f "$image" ;;
-        exfat) truncate -s 1G "$image" && mkfs.exfat "$image" ;;
-        ntfs) truncate -s 1G "$image" && mkfs.ntfs -q -F -Q "$image" ;;
+        ext4) mkfs.ext4 -q -F -i 4096 "$image" ;;
+        casefold) mkfs.ext4 -q -F -i 4096 -O casefold "$image" ;;
+        btrfs) mkfs.btrfs -q -f "$image" ;;
+        xfs) mkfs.xfs -q -f "$image" ;;
+        exfat) mkfs.exfat "$image" ;;
+        ntfs) mkfs.ntfs -q -F -Q "$image" ;;
     esac >/dev/null 2>&1
 }
 
@@ -120,10 +121,15 @@ report() {
         skipped=$((skipped + 1))
         return
     fi
-    if [ ! -f "$dir/mounted" ]; then
-        printf '%-9s skipped: its kernel cannot mount it: %s\n' "$fs" \
-            "$(head -n 1 "$dir/mount-error" 2>/dev/null || echo 'the machine did not start')"
+    if [ ! -f "$dir/mounted" ] && [ -f "$dir/mount-error" ]; then
+        printf '%-9s skipped: its kernel cannot mount it: %s\n' "$fs" "$(head -n 1 "$dir/mount-error")"
         skipped=$((skipped + 1))
+        return
+    fi
+    if [ ! -f "$dir/mounted" ]; then
+        printf '%-9s FAILED: the machine never reached its tests; its console ended:\n' "$fs"
+        tail -n 5 "$dir/console" 2>/dev/null | sed 's/^/    /'
+        bad=$((bad + 1))
         return
     fi
     local passed=0 failed=0 skips=0 broken=() program name rc took
@@ -151,7 +157,7 @@ report() {
         printf '%-9s passed: %s\n' "$fs" "$line"
         ok=$((ok + 1))
     else
-        printf '%-9s FAILED: %s; %s\n' "$fs" "$line" "$(IFS=,; echo "${broken[*]}")"
+        printf '%-9s FAILED: %s; %s\n' "$fs" "$line" "$(printf '%s, ' "${broken[@]}" | sed 's/, $//')"
         grep -h -A3 '^FAIL!' "$dir"/results/*.txt | sed 's/^/    /' || true
         bad=$((bad + 1))
     fi
@@ -190,5 +196,5 @@ while [ ${#pending[@]} -gt 0 ] || [ ${#running[@]} -gt 0 ]; do
     [ ${#running[@]} -gt 0 ] && sleep 1
 done
 
-echo "file-systems: $ok passed, $bad failed, $skipped skipped"
+echo "filesystems: $ok passed, $bad failed, $skipped skipped"
 [ "$bad" -eq 0 ]
