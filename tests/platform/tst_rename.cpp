@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QTest>
+#include <QThread>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -191,7 +192,8 @@ void RenameTest::reservationNeverReplacesAFileMadeMeanwhile()
 {
     // Another program makes the new name whenever it finds it free, while the rename runs. If
     // both succeed in one round, the rename has replaced that program's file.
-    SKIP_UNLESS_ABLE(TestDrives::withoutProcessors(2));
+    if (QThread::idealThreadCount() < 2)
+        QSKIP("a race of two threads needs two processors, and the machine has one");
     TestDrives drives(TestDrives::standardLayout(), RenameWay::Reservation);
     QVERIFY(drives.makeFolder(u"C:\\race"_s));
     const OpenFolder folder = drives.platform().openFolder(u"C:\\race"_s);

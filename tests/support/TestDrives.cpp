@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
-#include <QThread>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -224,13 +223,6 @@ QString TestDrives::withoutNames(const QStringList &names)
     }
     return u"the file system here does not hold these names each as a file of its own: "_s +
            quoted.join(u", "_s);
-}
-
-QString TestDrives::withoutProcessors(int count)
-{
-    const int here = QThread::idealThreadCount();
-    return here >= count ? QString()
-                         : u"needs %1 processors and the machine has %2"_s.arg(count).arg(here);
 }
 
 QString TestDrives::withoutRoomFor(int entries)

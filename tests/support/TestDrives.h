@@ -77,7 +77,6 @@ public:
     static QString withoutOwners(); // files given to another user, and permissions kept
     // Each of these names made, in this letter case, as a file of its own.
     static QString withoutNames(const QStringList &names);
-    static QString withoutProcessors(int count);
     // Room for this many entries in one folder, and a machine that handles them in minutes.
     static QString withoutRoomFor(int entries);
 
