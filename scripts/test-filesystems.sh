@@ -85,7 +85,8 @@ start_machine() {
     local settings=(brindlewick.fs="$fs" brindlewick.work="$dir" brindlewick.limit="$program_limit")
     case "$fs" in
         vfat | ext4 | btrfs | xfs)
-            setsid timeout -k 10 "$machine_limit" linux.uml mem=1536M \
+            # Its control socket goes in the work folder too, not in ~/.uml.
+            setsid timeout -k 10 "$machine_limit" linux.uml mem=1536M uml_dir="$work" \
                 root=/dev/root rootfstype=hostfs rootflags=/ rw ubd0="$dir/image" \
                 init="$root/scripts/fs-machine/guest.sh" con=null con0=null,fd:1 \
                 "${settings[@]}" brindlewick.disk=/dev/ubda </dev/null >"$dir/console" 2>&1 &
