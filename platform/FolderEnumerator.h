@@ -33,8 +33,13 @@ public:
     // Of the subfolders, those that lead back to the folder or above it.
     const QStringList &leadingBack() { return listing().leadingBack; }
 
-    // Reads the folder again.
-    void Refresh() { listing_.reset(); }
+    // Reads the folder again, with what it holds now.
+    void Refresh()
+    {
+        listing_.reset();
+        if (folder_)
+            folder_->markRead();
+    }
 
 private:
     const FolderListing &listing();

@@ -33,8 +33,10 @@ public:
     const QString &path() const { return path_; }
     FolderIdentity identity() const { return identity_; }
 
-    // Whether a listing has read on from the folder's start, so that the next one must go back
-    // there first. A folder freshly opened needs no such step.
+    // Whether the next listing must go back to the folder's start first: one has read on from
+    // there, or the folder is to be read as it is now. btrfs (in Debian 12's kernel, for one)
+    // reads a folder only up to what it held when it was opened or last sent back to its start.
+    // A folder read as soon as it is opened needs no such step.
     bool hasBeenRead() const { return hasBeenRead_; }
     void markRead() const { hasBeenRead_ = true; }
 

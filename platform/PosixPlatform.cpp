@@ -379,10 +379,8 @@ bool PosixPlatform::isInSystemFolder(const FolderHandle &folder) const
 FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind kind) const
 {
     const int dirFd = folder.descriptor();
-    // One open folder serves every listing of it, each from the start. The first rewinds too:
-    // btrfs (in Debian 12's kernel, for one) reads a folder only up to what it held when it was
-    // opened or last rewound, and files made since the folder was opened would not be listed.
-    if (::lseek(dirFd, 0, SEEK_SET) != 0 && folder.hasBeenRead())
+    // One open folder serves every listing of it, each from the start.
+    if (folder.hasBeenRead() && ::lseek(dirFd, 0, SEEK_SET) != 0)
         fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
     folder.markRead();
 
