@@ -27,10 +27,10 @@ work=$(setting work)
 limit=$(setting limit)
 [ -d "$work" ] || finish
 
-# A kernel built with its file systems as modules, and no /lib/modules of its own: vfat's
-# modules load by path, in the order they need each other.
+# A kernel built with its file systems as modules, and no /lib/modules of its own: vfat's and
+# FUSE's modules load by path, in the order they need each other.
 modules=/usr/lib/uml/modules/$(uname -r)/kernel/fs
-for module in fat/fat fat/vfat nls/nls_cp437 nls/nls_iso8859-1 nls/nls_utf8; do
+for module in fat/fat fat/vfat nls/nls_cp437 nls/nls_iso8859-1 nls/nls_utf8 fuse/fuse; do
     [ -f "$modules/$module.ko" ] && insmod "$modules/$module.ko" 2>/dev/null
 done
 
