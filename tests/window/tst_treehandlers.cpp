@@ -239,7 +239,7 @@ void TreeHandlersTest::refusal()
            {u"C:\\r.txt"_s, u"C:\\WINDOWS\\w.txt"_s, u"C:\\other\\o.txt"_s,
             u"D:\\deep\\WINDOWS\\W.txt"_s});
     if (onD)
-        f.make({}, {u"D:\\deep\\Windows\\in-windows.txt"_s});
+        f.make({u"D:\\deep\\Windows\\z"_s}, {u"D:\\deep\\Windows\\in-windows.txt"_s});
     QVERIFY(f.drives.makeLink(u"C:\\bin"_s, "WINDOWS"));
     if (drive && !namedAsDrive) {
         const QString d = QDir::cleanPath(f.drives.native(u"D:\\"_s));
