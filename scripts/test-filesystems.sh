@@ -31,7 +31,8 @@ for fs in "${systems[@]}"; do
     case "$fs" in exfat | casefold | ntfs) needs_qemu=true ;; esac
 done
 packages=(user-mode-linux kmod e2fsprogs dosfstools btrfs-progs xfsprogs)
-$needs_qemu && packages+=(exfatprogs ntfs-3g)
+$needs_qemu && packages+=(exfatprogs ntfs-3g qemu-system-x86 busybox-static xz-utils
+    debian-archive-keyring)
 scripts/install-deps.sh "${packages[@]}"
 cmake --preset default >/dev/null
 cmake --build --preset default >/dev/null

@@ -5,15 +5,11 @@
 # QEMU machines for the file systems that the user-mode Linux kernel lacks (exFAT, case-folding
 # ext4, NTFS through ntfs3). Sourced by the file system test script; defines
 #
-#   qemu_prepare CACHE_DIR
-#       Installs QEMU and the mkfs tools, fetches a Debian kernel package into CACHE_DIR (never
-#       into the host's /boot) and builds a small initramfs there. Reuses what CACHE_DIR already
-#       holds; delete it to fetch a newer kernel.
+#   qemu_prepare DIR
+#       Fetches a Debian kernel package into the new folder DIR (never into the host's /boot)
+#       and builds a small initramfs there. QEMU and BusyBox must be installed.
 #   qemu_has_fs exfat|ext4|ntfs3
 #       True when the prepared kernel can mount that type ("ext4" here means with case-folding).
-#   qemu_make_image exfat|ext4|ntfs3 IMAGE SIZE
-#       Makes a sparse, empty image of that type ("ext4" with case-folding on; a folder in it
-#       folds case once the guest runs chattr +F on it while it is empty).
 #   qemu_run IMAGE INIT_SCRIPT LOG LIMIT_SECONDS [EXTRA_CMDLINE]
 #       Boots with IMAGE as /dev/vda and the host's root as the guest's / (shared read-write over
 #       9p), runs INIT_SCRIPT there as root, and returns once the machine is off. The console goes
@@ -26,7 +22,6 @@
 
 # Kept when already set, for a shell that sources this again to run a prepared machine.
 qemu_cache_dir=${qemu_cache_dir:-}
-qemu_scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Modules the guest loads, on top of what they need themselves. ext4 and jbd2 ask for crc32c
 # through the crypto API, which modules.dep does not record; exfat needs the utf8 code page.
@@ -99,19 +94,15 @@ chroot /newroot /bin/sync
 done_with $status
 '
 
+# Runs apt-get or apt-cache on lists of its own in the cache folder.
 qemu_apt() {
-    apt-get -q -o Dir::Etc::SourceList="$qemu_cache_dir/apt/sources.list" \
+    local tool=$1
+    shift
+    "$tool" -o Dir::Etc::SourceList="$qemu_cache_dir/apt/sources.list" \
         -o Dir::Etc::SourceParts="$qemu_cache_dir/apt/sources.list.d" \
         -o Dir::State::Lists="$qemu_cache_dir/apt/lists" \
         -o Dir::Cache="$qemu_cache_dir/apt/cache" -o Dir::State::status=/dev/null \
         -o Debug::NoLocking=1 -o APT::Sandbox::User=root "$@"
-}
-
-qemu_apt_cache() {
-    apt-cache -o Dir::Etc::SourceList="$qemu_cache_dir/apt/sources.list" \
-        -o Dir::Etc::SourceParts="$qemu_cache_dir/apt/sources.list.d" \
-        -o Dir::State::Lists="$qemu_cache_dir/apt/lists" \
-        -o Dir::Cache="$qemu_cache_dir/apt/cache" -o Dir::State::status=/dev/null "$@"
 }
 
 # Prints the file name of the downloaded kernel package. Backports first: the release kernel of
@@ -128,12 +119,12 @@ qemu_fetch_kernel() {
         echo "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $suite main" \
             >"$qemu_cache_dir/apt/sources.list"
         rm -f "$qemu_cache_dir/apt/lists/"*_* 2>/dev/null
-        qemu_apt update >/dev/null 2>&1 || continue
-        package=$(qemu_apt_cache depends linux-image-amd64 2>/dev/null |
+        qemu_apt apt-get -q update >/dev/null 2>&1 || continue
+        package=$(qemu_apt apt-cache depends linux-image-amd64 2>/dev/null |
             sed -n 's/^ *Depends: \(linux-image-[0-9][^ ]*\)$/\1/p' | head -n 1)
         [ -n "$package" ] || continue
         rm -f "$qemu_cache_dir/"linux-image-*.deb
-        (cd "$qemu_cache_dir" && qemu_apt download "$package" >/dev/null 2>&1) || continue
+        (cd "$qemu_cache_dir" && qemu_apt apt-get -q download "$package" >/dev/null 2>&1) || continue
         ls "$qemu_cache_dir/"linux-image-*.deb
         rm -rf "$qemu_cache_dir/apt"
         return 0
@@ -198,56 +189,23 @@ qemu_build_initramfs() {
     done
 
     (cd "$root" && find . | busybox cpio -o -H newc -R 0:0 2>/dev/null) | gzip -9 \
-        >"$qemu_cache_dir/initrd.img.new" || return 1
-    mv "$qemu_cache_dir/initrd.img.new" "$qemu_cache_dir/initrd.img"
+        >"$qemu_cache_dir/initrd.img" || return 1
     rm -rf "$tree" "$root" "$deb"
 }
 
 qemu_prepare() {
     qemu_cache_dir=$(mkdir -p "$1" && cd "$1" && pwd) || return 1
-    "$qemu_scripts_dir/install-deps.sh" qemu-system-x86 busybox-static kmod xz-utils \
-        debian-archive-keyring exfatprogs e2fsprogs ntfs-3g >/dev/null || return 1
-
-    # The initramfs is rebuilt whenever what goes into it changes here.
-    local stamp
-    stamp=$(printf '%s\n' "$qemu_init_text" "${qemu_modules[@]}" | sha256sum | cut -c1-16)
-    if [ -s "$qemu_cache_dir/vmlinuz" ] && [ -s "$qemu_cache_dir/initrd.img" ] &&
-        [ "$(cat "$qemu_cache_dir/stamp" 2>/dev/null)" = "$stamp" ]; then
-        return 0
-    fi
-    local debs=("$qemu_cache_dir/"linux-image-*.deb) deb
-    deb=${debs[0]}
-    if [ ! -e "$deb" ]; then
-        deb=$(qemu_fetch_kernel) || return 1
-    fi
+    local deb
+    deb=$(qemu_fetch_kernel) || return 1
     if ! qemu_build_initramfs "$deb"; then
         rm -rf "$qemu_cache_dir/tree" "$qemu_cache_dir/initramfs"
         echo "qemu_prepare: could not build the initramfs from $deb" >&2
         return 1
     fi
-    echo "$stamp" >"$qemu_cache_dir/stamp"
 }
 
 qemu_has_fs() {
     [ -n "$qemu_cache_dir" ] && grep -qx "$1" "$qemu_cache_dir/filesystems" 2>/dev/null
-}
-
-qemu_make_image() {
-    local fs=$1 image=$2 size=$3 output
-    rm -f "$image"
-    truncate -s "$size" "$image" || return 1
-    case $fs in
-    exfat) output=$(mkfs.exfat "$image" 2>&1) ;;
-    ext4) output=$(mkfs.ext4 -q -F -O casefold "$image" 2>&1) ;;
-    # -Q skips zeroing the whole image; mkntfs warns about the missing disk geometry, which only
-    # matters to boot Windows from it.
-    ntfs3) output=$(mkfs.ntfs -Q -F -q "$image" 2>&1) ;;
-    *) output="no image type $fs"; false ;;
-    esac || {
-        echo "qemu_make_image: $output" >&2
-        rm -f "$image"
-        return 1
-    }
 }
 
 qemu_run() {
