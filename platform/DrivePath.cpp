@@ -6,32 +6,103 @@
 namespace brindlewick
 {
 
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+constexpr char32_t blackFlag = 0x1f3f4;
+constexpr char32_t firstTag = 0xe0020;
+constexpr char32_t cancelTag = 0xe007f;
+
+struct CodePoint {
+    char32_t value;
+    qsizetype size; // in UTF-16 units
+};
+
+// A lone surrogate stands for itself, as it did in the name.
+CodePoint codePointAt(QStringView text, qsizetype i)
+{
+    const char16_t u = text[i].unicode();
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return {QChar::surrogateToUcs4(u, text[i + 1].unicode()), 2};
+    return {u, 1};
+}
+
+// Judged alone. Tag characters are misleading here: only their whole sequence is not.
 bool isMisleadingCharacter(char32_t c)
 {
     if (c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029)
         return true;
-    return c >= 0xad && QChar::category(c) == QChar::Other_Format && c != 0x200e && c != 0x200f;
+    return c >= 0xad && QChar::category(c) == QChar::Other_Format && c != 0x200c && c != 0x200d &&
+           c != 0x200e && c != 0x200f && c != 0x061c;
 }
+
+// The UTF-16 length of an emoji tag sequence that starts at i (the black flag, tags up to
+// U+E007E, the cancel tag), or 0 where none does. The flag and each tag take two units.
+qsizetype tagSequenceAt(QStringView text, qsizetype i)
+{
+    for (qsizetype at = i + 2; at + 1 < text.size(); at += 2) {
+        const CodePoint c = codePointAt(text, at);
+        if (c.size != 2 || c.value < firstTag || c.value > cancelTag)
+            return 0;
+        if (c.value == cancelTag)
+            return at > i + 2 ? at + 2 - i : 0;
+    }
+    return 0;
+}
+
+// How many UTF-16 units from i read as what they are: one character, or a whole emoji tag
+// sequence; 0 where the character at i is misleading.
+qsizetype honestLengthAt(QStringView text, qsizetype i)
+{
+    const CodePoint c = codePointAt(text, i);
+    if (c.value == blackFlag) {
+        if (const qsizetype sequence = tagSequenceAt(text, i))
+            return sequence;
+    }
+    return isMisleadingCharacter(c.value) ? 0 : c.size;
+}
+
+} // namespace
 
 bool isRepresentableName(QStringView name)
 {
     if (name.isEmpty() || name == u"." || name == u"..")
         return false;
-    for (qsizetype i = 0; i < name.size(); ++i) {
+    for (qsizetype i = 0; i < name.size();) {
         const char16_t u = name[i].unicode();
         // Plain ASCII, nearly every name of a large folder, takes the fewest comparisons.
         if (u >= 0x20 && u < 0x7f) {
             if (u == u'\\' || u == u'/')
                 return false;
+            ++i;
             continue;
         }
-        char32_t c = u;
-        if (QChar::isHighSurrogate(u) && i + 1 < name.size() && name[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(u, name[++i].unicode());
-        if (isMisleadingCharacter(c))
+        const qsizetype length = honestLengthAt(name, i);
+        if (length == 0)
             return false;
+        i += length;
     }
     return true;
+}
+
+QString spelledOut(QStringView text)
+{
+    QString spelled;
+    spelled.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        if (const qsizetype length = honestLengthAt(text, i)) {
+            spelled += text.mid(i, length);
+            i += length;
+            continue;
+        }
+        const CodePoint c = codePointAt(text, i);
+        spelled +=
+            u"<U+"_s + QString::number(uint(c.value), 16).toUpper().rightJustified(4, u'0') + u'>';
+        i += c.size;
+    }
+    return spelled;
 }
 
 bool isShownEntryName(QStringView name)

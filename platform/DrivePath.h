@@ -31,17 +31,22 @@ std::optional<CheckedDrivePath> checkDrivePath(QStringView path);
 // point elsewhere than it reads: a missing letter, empty names, "." and "..", "/" or NUL.
 std::optional<DrivePath> parseDrivePath(QStringView path);
 
-// True for a character that makes a name read as something it is not: a control (U+0000 to
-// U+001F, U+007F to U+009F), a line or paragraph separator (U+2028, U+2029), or an invisible
-// format character (general category Cf: zero-width spaces and joiners, the bidirectional
-// embeddings, overrides and isolates that reorder the letters shown, and the like). The
-// left-to-right and right-to-left marks (U+200E, U+200F) stay: right-to-left scripts need them
-// to show a name the way it reads.
-bool isMisleadingCharacter(char32_t c);
-
 // True when name can stand as one entry of a drive-letter path and be shown exactly as it is:
-// never empty, "." or "..", and without "\", "/" or a misleading character.
+// never empty, "." or "..", and without "\", "/" or a character that makes it read as
+// something it is not. Those are the controls (U+0000 to U+001F, U+007F to U+009F), the line
+// and paragraph separators (U+2028, U+2029), and the invisible format characters (general
+// category Cf: zero-width spaces, the bidirectional embeddings, overrides and isolates that
+// reorder the letters shown, and the like). The format characters that correctly written names
+// need stay: the zero-width non-joiner and joiner (U+200C, U+200D) of Persian, Indic scripts and
+// emoji sequences; the marks of right-to-left text (U+200E, U+200F, U+061C); and the tag
+// characters (U+E0020 to U+E007F) of an emoji flag, but only inside one whole tag sequence:
+// U+1F3F4, one or more tags up to U+E007E, then the cancel tag U+E007F.
 bool isRepresentableName(QStringView name);
+
+// The text with each character that makes a name read as something it is not (as above; "\" and
+// "/" are no such character) written as <U+XXXX>, so that a name in a box or a message reads as
+// what it is.
+QString spelledOut(QStringView text);
 
 // True when a folder listing shows an entry of this name: one that can be represented, and
 // not hidden by the convention of a leading dot.

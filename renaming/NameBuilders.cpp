@@ -3,6 +3,7 @@
 
 #include "renaming/NameBuilders.h"
 
+#include "platform/DrivePath.h"
 #include "renaming/FileNames.h"
 
 namespace brindlewick
@@ -58,7 +59,9 @@ QString confirmationPrompt(const std::vector<NameRow> &rows)
 {
     QString listed;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        listed += u"    "_s + rows[k].fullName() + crlf;
+        // A character that reorders or hides letters must not make the box say other than
+        // what the run will do.
+        listed += u"    "_s + spelledOut(rows[k].fullName()) + crlf;
         if (k == 2) {
             listed += u"        (etcetera)"_s + crlf;
             break;

@@ -14,30 +14,12 @@ namespace brindlewick
 
 using namespace Qt::StringLiterals;
 
-namespace
-{
-
-// The details must not lie where the list would not: the characters that stopped a name from
-// being made are spelled out, not drawn.
-QString spelledOut(const QString &text)
-{
-    QString spelled;
-    spelled.reserve(text.size());
-    for (const uint c : text.toUcs4()) {
-        if (isMisleadingCharacter(c))
-            spelled += u"<U+"_s + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u'>';
-        else
-            spelled.append(QStringView(QChar::fromUcs4(c)));
-    }
-    return spelled;
-}
-
-} // namespace
-
 QString RenameOutcome::details() const
 {
     if (complete())
         return {};
+    // The details must not lie where the list would not: the characters that stopped a name
+    // from being made are spelled out, not drawn.
     QString text;
     if (unflushed)
         text = u"Every file was renamed, but the folder could not be flushed to disk.\r\n"_s;

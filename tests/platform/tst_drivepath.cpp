@@ -37,6 +37,13 @@ void DrivePathTest::readBack_data()
     QTest::newRow("slash inside a name") << u"C:\\home/ann"_s << QString();
     QTest::newRow("nul inside a name") << (u"C:\\a"_s + QChar(0) + u"b"_s) << QString();
     QTest::newRow("line break inside a name") << u"C:\\a\r\nb"_s << QString();
+    // Tags stand only inside a whole flag: U+1F3F4, tags, the cancel tag U+E007F.
+    const QString flag = u"C:\\\U0001F3F4"_s, tag = u"\U000E0067"_s, cancel = u"\U000E007F"_s;
+    QTest::newRow("flag") << flag + tag + tag + cancel << flag + tag + tag + cancel;
+    QTest::newRow("flag without cancel tag") << flag + tag << QString();
+    QTest::newRow("flag without tags") << flag + cancel << QString();
+    QTest::newRow("tag after another base") << u"C:\\\U0001F3F3"_s + tag + cancel << QString();
+    QTest::newRow("tag after a flag") << flag + tag + cancel + tag << QString();
     QTest::newRow("empty") << QString() << QString();
 }
 
@@ -55,11 +62,12 @@ void DrivePathTest::misleadingCharacters_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<bool>("representable");
     // Controls, separators and invisible format characters are refused, beyond the Basic
-    // Multilingual Plane too; their neighbours and the marks of right-to-left text are not.
-    for (const int code : {0x00, 0x1f, 0x7f, 0x80, 0x85, 0x9f, 0xad, 0x200b, 0x200d, 0x2028, 0x2029,
-                           0x202a, 0x202e, 0x2060, 0x2066, 0x2069, 0xfeff, 0xe0001})
+    // Multilingual Plane too; their neighbours, joiners and right-to-left marks are not.
+    for (const int code : {0x00, 0x1f, 0x7f, 0x80, 0x85, 0x9f, 0xad, 0x200b, 0x2028, 0x2029, 0x202a,
+                           0x202e, 0x2060, 0x2066, 0x2069, 0xfeff, 0xe0001, 0xe0067, 0xe007f})
         QTest::addRow("U+%04X", code) << code << false;
-    for (const int code : {0x20, 0x7e, 0xa0, 0x200e, 0x200f, 0x2027, 0x202f, 0xff0f, 0x1f600})
+    for (const int code :
+         {0x20, 0x7e, 0xa0, 0x61c, 0x200c, 0x200d, 0x200e, 0x200f, 0x2027, 0x202f, 0xff0f, 0x1f600})
         QTest::addRow("U+%04X", code) << code << true;
 }
 

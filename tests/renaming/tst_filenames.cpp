@@ -77,6 +77,10 @@ void FileNamesTest::listedName_data()
     QTest::newRow("März") << u"März"_s << true;
     QTest::newRow("ending without a dot") << u"backup-DAT"_s << false;
     QTest::newRow("autoexec.bat") << u"AutoExec.Bat"_s << false;
+    // Names as their scripts are written, with a joiner, a non-joiner or the Arabic letter mark.
+    for (const QString &name :
+         {u"می\u200Cخواهم.txt"_s, u"അവന്\u200D.txt"_s, u"تقرير\u061C 2024.pdf"_s})
+        QTest::newRow(qPrintable(name)) << name << true;
 }
 
 void FileNamesTest::listedName()

@@ -200,15 +200,21 @@ void NameBuildersTest::listsAtMostThreeNames()
 
 void NameBuildersTest::confirmationText()
 {
-    std::vector<NameRow> rows = rowsOf({u"report.txt"_s, u"README"_s});
+    // A planned name is never reversed by what it holds, nor a flag spelled out.
+    const QString wales =
+        u"\U0001F3F4\U000E0067\U000E0062\U000E0077\U000E006C\U000E0073\U000E007F"_s;
+    std::vector<NameRow> rows =
+        rowsOf({u"report.txt"_s, u"README"_s, wales + QChar(0x202e) + u"gpj\U000E0067.exe"_s});
     attachAtEnd(rows, u"_old");
     QCOMPARE(confirmationPrompt(rows), u"Warning:  There is no undo!\r\n"
                                        "\r\n"
                                        "Renamed Files:\r\n"
                                        "    report_old.txt\r\n"
                                        "    README_old\r\n"
+                                       "    %1<U+202E>gpj<U+E0067>_old.exe\r\n"
+                                       "        (etcetera)\r\n"
                                        "\r\n"
-                                       "Do you wish to continue?"_s);
+                                       "Do you wish to continue?"_s.arg(wales));
 }
 
 void NameBuildersTest::noticeText()

@@ -139,6 +139,17 @@ void RenameRunTest::renamesAsPlanned_data()
     QTest::newRow("two files planned to one name")
         << QStringList{u"a-x.txt"_s, u"a-X.txt"_s} << Builder::Replace << u"-x"_s << QString()
         << false << false << QStringList{u"a-x.txt"_s, u"a.txt"_s} << 1;
+    // Names as people write them, joined, marked and flagged, are listed and renamed like any.
+    const QString england =
+        u"\U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F"_s;
+    const QString family = u"\U0001F468\u200D\U0001F469\u200D\U0001F467"_s;
+    const QString coder = u" \U0001F469\u200D\U0001F4BB"_s;
+    QTest::newRow("joiners, marks and flags")
+        << QStringList{u"تقرير\u061C"_s, u"عکس\u200Cها.jpg"_s, u"क्\u200Dष"_s, england, family}
+        << Builder::AtEnd << coder << QString() << false << true
+        << QStringList{u"تقرير\u061C"_s + coder, u"عکس\u200Cها"_s + coder + u".jpg"_s,
+                       u"क्\u200Dष"_s + coder, england + coder, family + coder}
+        << 5;
 
     // Names that cannot be made: the run stops at that file, in most rows the first.
     const auto atFirst = [](const char *tag, const QStringList &names, Builder builder,
