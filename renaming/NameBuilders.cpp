@@ -22,11 +22,112 @@ NameRow splitAtLastDot(const QString &fileName)
     return {fileName.left(fileName.size() - extension.size()), std::move(extension)};
 }
 
+namespace
+{
+
+// The code point at i, stepping i onto the second half of a surrogate pair.
+char32_t codePointAt(QStringView text, qsizetype &i)
+{
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        ++i;
+        return QChar::surrogateToUcs4(text[i - 1], text[i]);
+    }
+    return text[i].unicode();
+}
+
+// True when no character of text decomposes or attaches to the one before it: the text is
+// then its own NFD, and each character stands alone on screen. Nothing below U+00C0 does.
+bool standsAlone(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].unicode() < 0xC0)
+            continue;
+        const char32_t c = codePointAt(text, i);
+        if (QChar::decompositionTag(c) == QChar::Canonical || QChar::combiningClass(c) != 0)
+            return false;
+    }
+    return true;
+}
+
+// A text in NFD, built one displayed character (a starter and the marks after it) at a time,
+// so that a place in it can be traced back to the text as written.
+struct Decomposed {
+    QString text;
+    // For each place in text, where it is in the original if a character begins there, else -1.
+    std::vector<qsizetype> origin;
+};
+
+Decomposed decompose(QStringView text)
+{
+    Decomposed out;
+    out.text.reserve(text.size());
+    out.origin.reserve(std::size_t(text.size()) + 1);
+    qsizetype start = 0;
+    const auto close = [&](qsizetype end) {
+        out.origin.push_back(start);
+        const QStringView unit = text.sliced(start, end - start);
+        if (unit.size() == 1 && unit[0].unicode() < 0xC0)
+            out.text += unit[0];
+        else
+            out.text += unit.toString().normalized(QString::NormalizationForm_D);
+        out.origin.resize(std::size_t(out.text.size()), -1);
+        start = end;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype at = i;
+        const char32_t c = codePointAt(text, i);
+        if (at > start && QChar::combiningClass(c) == 0)
+            close(at);
+    }
+    if (start < text.size())
+        close(text.size());
+    out.origin.push_back(text.size());
+    return out;
+}
+
+// The matching done on NFD forms, so that either spelling of a character finds the other; a
+// match must take whole characters, so "e" is not found inside "é" however it is written.
+QString replaceWholeCharacters(QStringView expression, QStringView find, QStringView replacement,
+                               Qt::CaseSensitivity sensitivity)
+{
+    const Decomposed name = decompose(expression);
+    const QString wanted = decompose(find).text;
+    QString result;
+    qsizetype copied = 0;
+    qsizetype at = name.text.indexOf(wanted, 0, sensitivity);
+    while (at >= 0) {
+        const qsizetype begin = name.origin[std::size_t(at)];
+        const qsizetype end = name.origin[std::size_t(at + wanted.size())];
+        if (begin < 0 || end < 0) {
+            at = name.text.indexOf(wanted, at + 1, sensitivity);
+            continue;
+        }
+        result += expression.sliced(copied, begin - copied);
+        result += replacement;
+        copied = end;
+        at = name.text.indexOf(wanted, at + wanted.size(), sensitivity);
+    }
+    result += expression.sliced(copied);
+    return result;
+}
+
+// QString::replace finds all occurrences in the original text before it inserts any.
+QString replacePlainly(QStringView expression, QStringView find, QStringView replacement,
+                       Qt::CaseSensitivity sensitivity)
+{
+    return expression.toString().replace(find.data(), find.size(), replacement.data(),
+                                         replacement.size(), sensitivity);
+}
+
+} // namespace
+
 QString replaceAll(QStringView expression, QStringView find, QStringView replacement,
                    Qt::CaseSensitivity sensitivity)
 {
-    // QString::replace finds all occurrences in the original text before it inserts any.
-    return expression.toString().replace(find.toString(), replacement.toString(), sensitivity);
+    // Where NFD changes nothing, which is nearly every name, each character is one code point.
+    if (find.isEmpty() || (standsAlone(expression) && standsAlone(find)))
+        return replacePlainly(expression, find, replacement, sensitivity);
+    return replaceWholeCharacters(expression, find, replacement, sensitivity);
 }
 
 void attachAtBeginning(std::vector<NameRow> &rows, QStringView text)
@@ -44,10 +145,17 @@ void attachAtEnd(std::vector<NameRow> &rows, QStringView text)
 bool replaceInNames(std::vector<NameRow> &rows, QStringView find, QStringView replacement,
                     Qt::CaseSensitivity sensitivity)
 {
+    // A plain name with plain texts comes out plain, and a plain name has one spelling only.
+    const bool plainTexts = standsAlone(find) && standsAlone(replacement);
     bool someUnchanged = false;
     for (NameRow &row : rows) {
-        QString replaced = replaceAll(row.name, find, replacement, sensitivity);
-        if (replaced == row.name)
+        const bool plain = plainTexts && standsAlone(row.name);
+        QString replaced = plain ? replacePlainly(row.name, find, replacement, sensitivity)
+                                 : replaceAll(row.name, find, replacement, sensitivity);
+        // A name put back in another spelling of itself is not renamed: it would look the same.
+        if (replaced == row.name ||
+            (!plain && replaced.normalized(QString::NormalizationForm_D) ==
+                           row.name.normalized(QString::NormalizationForm_D)))
             someUnchanged = true;
         else
             row.name = std::move(replaced);

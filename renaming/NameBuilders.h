@@ -23,12 +23,14 @@ NameRow splitAtLastDot(const QString &fileName);
 
 // Every occurrence of find in expression, left to right and without overlap, replaced by
 // replacement; inserted text is never searched again. Ignoring case matches every letter
-// that has a case with its other case.
+// that has a case with its other case. Text finds every spelling of itself that looks the
+// same ("é" finds "e" with a combining accent and the other way round), but only whole
+// characters: "e" is not found inside "é". The rest of expression keeps its code points.
 QString replaceAll(QStringView expression, QStringView find, QStringView replacement,
                    Qt::CaseSensitivity sensitivity);
 
-// Rewrite the name parts. replaceInNames returns true when at least one stayed exactly as
-// it was.
+// Rewrite the name parts. replaceInNames returns true when at least one stayed as it was, or
+// came out only spelled otherwise with the same look; such a name keeps its code points.
 void attachAtBeginning(std::vector<NameRow> &rows, QStringView text);
 void attachAtEnd(std::vector<NameRow> &rows, QStringView text);
 bool replaceInNames(std::vector<NameRow> &rows, QStringView find, QStringView replacement,

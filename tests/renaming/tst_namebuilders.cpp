@@ -157,6 +157,24 @@ void NameBuildersTest::replace_data()
                               << false;
     QTest::newRow("put back as found")
         << u"Abc.txt"_s << u"a"_s << u"A"_s << true << u"Abc.txt"_s << true;
+    // "é" written as "e" and a combining accent looks the same as "é" and is found by it, and
+    // the other way round; what lies outside the match keeps its code points.
+    both("decomposed name", u"Cafe\u0301 cre\u0300me.txt"_s, u"Caf\u00e9"_s, u"Tea"_s,
+         u"Tea cre\u0300me.txt"_s, false);
+    QTest::newRow("decomposed name, upper case search")
+        << u"Cafe\u0301.txt"_s << u"CAF\u00c9"_s << u"x"_s << true << u"x.txt"_s << false;
+    both("decomposed search", u"cr\u00e8me caf\u00e9.txt"_s, u"cafe\u0301"_s, u"th\u00e9"_s,
+         u"cr\u00e8me th\u00e9.txt"_s, false);
+    QTest::newRow("decomposed search, upper case name")
+        << u"CAF\u00c9.txt"_s << u"cafe\u0301"_s << u"x"_s << true << u"x.txt"_s << false;
+    both("not half a character", u"e\u0301t\u00e9 e.txt"_s, u"e"_s, u"a"_s,
+         u"e\u0301t\u00e9 a.txt"_s, false);
+    both("put back in another spelling", u"Caf\u00e9.txt"_s, u"\u00e9"_s, u"e\u0301"_s,
+         u"Caf\u00e9.txt"_s, true);
+    both("hangul", u"\uD55C\uAD6D \u1112\u1161\u11AB.txt"_s, u"\uD55C"_s, u"x"_s,
+         u"x\uAD6D x.txt"_s, false);
+    both("hangul, not half a syllable", u"\uD55C.txt"_s, u"\u1112\u1161"_s, u"x"_s, u"\uD55C.txt"_s,
+         true);
 }
 
 void NameBuildersTest::replace()
