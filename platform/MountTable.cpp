@@ -187,21 +187,41 @@ std::optional<FolderLocation> MountTree::locate(QByteArrayView path) const
     return on ? locate(*on, path) : std::nullopt;
 }
 
-std::optional<bool> MountTree::liesIn(const MountEntry &mount, FolderLocation where,
+std::optional<bool> MountTree::liesIn(const FolderLocation &where,
                                       const FolderLocation &container) const
+{
+    if (where.fileSystemId == container.fileSystemId && isUnder(where.path, container.path))
+        return true;
+    // One look through the table, and a short walk up from each mount that shows the folder:
+    // this is asked on every click.
+    std::optional<bool> lies = false;
+    for (const MountEntry &mount : mounts_) {
+        if (mount.fileSystemId != where.fileSystemId || !isUnder(where.path, mount.root))
+            continue;
+        const std::optional<bool> hangs = hangsIn(mount, container);
+        if (hangs == true)
+            return true;
+        if (!hangs)
+            lies = std::nullopt;
+    }
+    return lies;
+}
+
+std::optional<bool> MountTree::hangsIn(const MountEntry &mount,
+                                       const FolderLocation &container) const
 {
     // Up through the mounts each hangs on, to the root's.
     const MountEntry *on = &mount;
-    for (std::size_t step = 0; step <= mounts_.size(); ++step) {
-        if (where.fileSystemId == container.fileSystemId && isUnder(where.path, container.path))
-            return true;
+    for (std::size_t step = 0; step < mounts_.size(); ++step) {
         const MountEntry *parent = on->parentId == on->id ? nullptr : find(on->parentId);
         if (!parent)
             return false;
         const std::optional<FolderLocation> hangsOn = locate(*parent, on->nativeMountPoint);
         if (!hangsOn)
             return std::nullopt;
-        where = *hangsOn;
+        if (hangsOn->fileSystemId == container.fileSystemId &&
+            isUnder(hangsOn->path, container.path))
+            return true;
         on = parent;
     }
     return std::nullopt;
@@ -229,8 +249,7 @@ DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &sys
     const auto inSystemFolder = [&](const MountEntry &mount) {
         return hasSystemFolder &&
                (isUnderFolder(mount.mountPoint, systemFolder) ||
-                (system &&
-                 tree.liesIn(mount, {mount.fileSystemId, mount.root}, *system).value_or(true)));
+                (system && tree.liesIn({mount.fileSystemId, mount.root}, *system).value_or(true)));
     };
 
     std::sort(mounts.begin(), mounts.end(),
@@ -363,6 +382,24 @@ bool LiveMountTable::mayStopAnswering(QByteArrayView nativePath)
                        [&](const QByteArray &point) { return isUnder(nativePath, point); });
 }
 
+bool LiveMountTable::mayStopAnswering(int folder)
+{
+    // The kernel's own answer, without asking the file system.
+    struct statx status {
+    };
+    if (::statx(folder, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_MNT_ID, &status) != 0 ||
+        !(status.stx_mask & STATX_MNT_ID))
+        return true;
+    const std::lock_guard lock(mutex_);
+    readIfChanged(false);
+    const MountEntry *mount = tree_.find(int(status.stx_mnt_id));
+    if (!mount) {
+        read(); // a mount made since the table was read
+        mount = tree_.find(int(status.stx_mnt_id));
+    }
+    return !mount || brindlewick::mayStopAnswering(*mount);
+}
+
 std::optional<bool> LiveMountTable::liesIn(int folder, const QByteArray &container)
 {
     // The container is opened, to be told by what it is, unless that could wait without end:
@@ -376,18 +413,17 @@ std::optional<bool> LiveMountTable::liesIn(int folder, const QByteArray &contain
     readIfChanged(true);
     std::optional<FolderLocation> where = byPath ? tree_.locate(container) : std::nullopt;
     if (opened >= 0) {
-        if (const std::optional<Located> located = locate(opened))
-            where = located->where;
+        if (const std::optional<FolderLocation> located = locate(opened))
+            where = located;
         ::close(opened);
     }
-    const std::optional<Located> inside = locate(folder);
-    const MountEntry *mount = inside ? tree_.find(inside->mountId) : nullptr;
-    if (!where || !mount)
+    const std::optional<FolderLocation> inside = locate(folder);
+    if (!where || !inside)
         return std::nullopt;
-    return tree_.liesIn(*mount, inside->where, *where);
+    return tree_.liesIn(*inside, *where);
 }
 
-std::optional<LiveMountTable::Located> LiveMountTable::locate(int folder)
+std::optional<FolderLocation> LiveMountTable::locate(int folder)
 {
     // The kernel's own answers, without asking a network file system's server.
     struct statx status {
@@ -412,7 +448,7 @@ std::optional<LiveMountTable::Located> LiveMountTable::locate(int folder)
         const MountEntry *mount = tree_.find(int(status.stx_mnt_id));
         if (const std::optional<FolderLocation> where =
                 mount ? MountTree::locate(*mount, path) : std::nullopt)
-            return Located{mount->id, *where};
+            return where;
     }
     return std::nullopt;
 }

@@ -58,13 +58,19 @@ public:
     // Where a native path free of links lies, from the table alone: down from the root through
     // each mount on its way, as the kernel goes.
     std::optional<FolderLocation> locate(QByteArrayView path) const;
-    // True when the folder at where, seen through mount, is the folder at container or lies
-    // inside it: on its file system at or below it, or on a mount that hangs on a folder that
-    // does. Nothing when the table contradicts itself.
-    std::optional<bool> liesIn(const MountEntry &mount, FolderLocation where,
-                               const FolderLocation &container) const;
+    // True when the folder at where is the folder at container or lies inside it: on its file
+    // system at or below it, or shown by a mount that hangs on such a folder, directly or through
+    // the mounts it hangs on in turn. Any mount of the folder's file system whose root holds the
+    // folder shows it, not only the one it was reached through: a file system mounted inside
+    // container and again elsewhere has its files in container either way. Nothing when the
+    // table contradicts itself and no mount says true.
+    std::optional<bool> liesIn(const FolderLocation &where, const FolderLocation &container) const;
 
 private:
+    // True when the mount hangs on a folder at or inside container, directly or through the
+    // mounts it hangs on in turn.
+    std::optional<bool> hangsIn(const MountEntry &mount, const FolderLocation &container) const;
+
     std::vector<MountEntry> mounts_;
     QHash<int, std::size_t> byId_;
 };
@@ -80,9 +86,10 @@ bool mayStopAnswering(const MountEntry &mount);
 // Gives "/" the letter C (always fixed) and the other drives D to Z in the order of their
 // mount points. A file system that already has a letter gets no second one. A mount at
 // systemFolder (the operating system's folder, by its real location) or inside it gets none,
-// nor does one that shows a folder of the system folder's file system at or below it,
-// wherever it is mounted: the tree would offer the system folder as a drive of its own. Nor
-// does a mount that is not reachable.
+// nor does one that shows a folder of the system folder's file system at or below it, or a
+// folder that another mount shows inside the system folder, wherever it is mounted: the tree
+// would offer the system folder's files as a drive of their own. Nor does a mount that is not
+// reachable.
 DriveTable assignDriveLetters(std::vector<MountEntry> mounts, const QString &systemFolder = {});
 
 // The mounts listed in the text of /proc/self/mountinfo. Nothing is asked of them.
@@ -112,19 +119,17 @@ public:
     bool noneMayStopAnswering();
     // True when the native path lies on such a file system.
     bool mayStopAnswering(QByteArrayView nativePath);
+    // True when the open folder lies on such a file system, or when that cannot be told.
+    bool mayStopAnswering(int folder);
     // True when the open folder is the folder at container (a native path) or lies inside it,
     // by file system and path within it, whichever links and mounts lead to either. False
     // when there is no folder at container; nothing when it cannot be told.
     std::optional<bool> liesIn(int folder, const QByteArray &container);
 
 private:
-    struct Located {
-        int mountId = 0;
-        FolderLocation where;
-    };
     void readIfChanged(bool atOnce);
     void read();
-    std::optional<Located> locate(int folder);
+    std::optional<FolderLocation> locate(int folder);
 
     std::mutex mutex_;
     int table_ = -1;

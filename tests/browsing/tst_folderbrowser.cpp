@@ -6,6 +6,7 @@
 #include "support/StoppableMount.h"
 #include "support/TestDrives.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -140,6 +141,9 @@ void FolderBrowserTest::refusesTheSystemFolder_data()
         << u"C:\\home\\ann\\fonts"_s << u"fonts"_s << true << false << true << false;
     QTest::newRow("an ordinary folder beside that link")
         << u"C:\\home\\ann\\Photos"_s << u"Photos"_s << false << false << false << false;
+    // Removed once opened: where it was can no longer be told.
+    QTest::newRow("a folder removed since it was opened")
+        << u"C:\\home\\ann\\gone"_s << u"gone"_s << true << false << true << false;
 }
 
 void FolderBrowserTest::refusesTheSystemFolder()
@@ -156,7 +160,7 @@ void FolderBrowserTest::refusesTheSystemFolder()
         SKIP_UNLESS_ABLE(TestDrives::withoutNames({u"WINDOWS"_s, u"Windows"_s}));
     TestDrives drives;
     drives.make({u"C:\\WINDOWS\\System32"_s, u"C:\\WINDOWS\\Fonts"_s, u"C:\\other\\WINDOWS"_s,
-                 u"C:\\home\\ann\\Photos"_s, u"D:\\deep\\WINDOWS"_s});
+                 u"C:\\home\\ann\\Photos"_s, u"D:\\deep\\WINDOWS"_s, u"C:\\home\\ann\\gone"_s});
     if (otherCase)
         QVERIFY(drives.makeFolder(path));
     QVERIFY(drives.makeLink(u"C:\\bin"_s, "WINDOWS"));
@@ -165,6 +169,8 @@ void FolderBrowserTest::refusesTheSystemFolder()
     const FolderBrowser browser(drives.platform());
     const OpenFolder opened = browser.openFolder(path);
     QVERIFY(opened);
+    if (text == u"gone")
+        QVERIFY(QDir().rmdir(drives.native(path)));
     const std::optional<QString> selected =
         text.isNull() ? std::nullopt : std::optional<QString>(text);
     QCOMPARE(browser.refusesClick(path, selected, opened), click);
@@ -198,6 +204,10 @@ void FolderBrowserTest::refusesTheSystemFolderThroughMounts_data()
         row("a bind mount of that one, on another drive") << u"D:\\deep"_s << true;
         row("the system folder mounted again") << u"C:\\srv\\again\\System32"_s << true;
         row("a bind mount of a look-alike beside it") << u"C:\\home\\ann\\alike"_s << false;
+        row("a file system mounted inside it, bound elsewhere") << u"C:\\home\\ann\\tm"_s << true;
+        row("a folder of that one, bound on another drive") << u"D:\\cache"_s << true;
+        row("a file system like that one, mounted beside it")
+            << u"C:\\home\\ann\\tmalike\\cache"_s << false;
     }
 }
 
@@ -217,11 +227,19 @@ void FolderBrowserTest::refusesTheSystemFolderThroughMounts()
         QSKIP(qPrintable(mounts.whyNot));
     drives.make({u"C:\\WINDOWS\\System32\\drivers"_s, u"C:\\WINDOWS2\\System32"_s,
                  u"C:\\home\\ann\\bound"_s, u"C:\\home\\ann\\alike"_s, u"C:\\srv\\again"_s,
-                 u"D:\\deep"_s});
+                 u"D:\\deep"_s, u"C:\\WINDOWS\\Temp"_s, u"C:\\home\\ann\\tm"_s,
+                 u"C:\\home\\ann\\tmalike"_s, u"D:\\cache"_s});
+    for (const QString &temp : {u"C:\\WINDOWS\\Temp"_s, u"C:\\home\\ann\\tmalike"_s}) {
+        if (!mounts.mount(u"tmpfs"_s, native(temp), "tmpfs"))
+            QSKIP(qPrintable(mounts.whyNot));
+        QVERIFY(drives.makeFolder(temp + u"\\cache"_s));
+    }
     if (!mounts.mount(native(u"C:\\WINDOWS\\System32"), native(u"C:\\home\\ann\\bound")) ||
         !mounts.mount(native(u"C:\\home\\ann\\bound\\drivers"), native(u"D:\\deep")) ||
         !mounts.mount(native(u"C:\\WINDOWS"), native(u"C:\\srv\\again")) ||
-        !mounts.mount(native(u"C:\\WINDOWS2"), native(u"C:\\home\\ann\\alike")))
+        !mounts.mount(native(u"C:\\WINDOWS2"), native(u"C:\\home\\ann\\alike")) ||
+        !mounts.mount(native(u"C:\\WINDOWS\\Temp"), native(u"C:\\home\\ann\\tm")) ||
+        !mounts.mount(native(u"C:\\home\\ann\\tm\\cache"), native(u"D:\\cache")))
         QSKIP(qPrintable(mounts.whyNot));
     QVERIFY(drives.makeLink(u"C:\\home\\ann\\link"_s,
                             QFile::encodeName(native(u"C:\\home\\ann\\bound\\drivers"))));

@@ -187,6 +187,21 @@ void DriveTableTest::noLetterForTheSystemFoldersFileSystem_data()
            "4 1 8:17 / /srv/old rw - ext4 /dev/sdb1 rw\n"
            "5 1 8:33 /lib /srv/new rw - ext4 /dev/sdc1 rw\n"_ba
         << u"C / 3; D /srv/old 3"_s;
+    // Its files are there, whichever other mount leads to them.
+    QTest::newRow("a disk mounted inside it, and again elsewhere")
+        << "2 1 8:17 / /usr/x/loop rw - ext4 /dev/sdb1 rw\n"
+           "3 1 8:17 / /mnt/loop2 rw - ext4 /dev/sdb1 rw\n"_ba
+        << u"C / 3"_s;
+    QTest::newRow("a tmpfs like one inside it, and a disk that lends it only a folder")
+        << "2 1 0:50 / /usr/x/tm rw - tmpfs tmpfs rw\n3 1 0:51 / /mnt/tm rw - tmpfs tmpfs rw\n"
+           "4 1 8:17 / /srv/x rw - ext4 /dev/sdb1 rw\n"
+           "5 1 8:17 /lent /usr/lent rw - ext4 /dev/sdb1 rw\n"_ba
+        << u"C / 3; D /mnt/tm 6; E /srv/x 3"_s;
+    // One of its mounts cannot be placed: in doubt, none of them gets a letter.
+    QTest::newRow("a disk also mounted where the table cannot place it")
+        << "2 1 8:33 / /opt/z rw - ext4 /dev/sdc1 rw\n3 2 8:17 / /srv/y rw - ext4 /dev/sdb1 rw\n"
+           "4 1 8:17 / /mnt/ok rw - ext4 /dev/sdb1 rw\n"_ba
+        << u"C / 3; D /opt/z 3"_s;
 }
 
 void DriveTableTest::noLetterForTheSystemFoldersFileSystem()
@@ -206,6 +221,7 @@ void DriveTableTest::readsTheMountTable()
         "45 27 0:40 / /mnt/My\\040Disk rw,nosuid shared:2 master:7 - fuse.sshfs ann@nas:/ rw\n"
         "46 27 8:17 /sub /srv/bind rw - ext4 /dev/sdb1 rw\n"
         "47 27 0:41 / /mnt/nfs rw - nfs4 nas:/export rw\n"
+        "48 27 8:18 / /mnt/Disk\\040 rw - vfat /dev/sdb2 rw\n"
         "not a mount\n");
     QStringList rows;
     for (const MountEntry &mount : mounts) {
@@ -214,10 +230,11 @@ void DriveTableTest::readsTheMountTable()
                     QString::number(mount.fileSystemId == makedev(8, 17)) + u' ' +
                     QString::number(mayStopAnswering(mount)));
     }
-    QCOMPARE(rows,
-             (QStringList{u"/proc proc proc 0 0"_s, u"/ ext4 /dev/vda 0 0"_s,
-                          u"/mnt/My Disk fuse.sshfs ann@nas:/ 0 1"_s,
-                          u"/srv/bind ext4 /dev/sdb1 1 0"_s, u"/mnt/nfs nfs4 nas:/export 0 1"_s}));
+    QCOMPARE(
+        rows,
+        (QStringList{u"/proc proc proc 0 0"_s, u"/ ext4 /dev/vda 0 0"_s,
+                     u"/mnt/My Disk fuse.sshfs ann@nas:/ 0 1"_s, u"/srv/bind ext4 /dev/sdb1 1 0"_s,
+                     u"/mnt/nfs nfs4 nas:/export 0 1"_s, u"/mnt/Disk  vfat /dev/sdb2 0 0"_s}));
 }
 
 void DriveTableTest::asksOnlyWhatItShowsAndWaitsOnNoMount()

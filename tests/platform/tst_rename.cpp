@@ -17,7 +17,11 @@ using namespace brindlewick;
 using namespace brindlewick::test;
 using namespace Qt::StringLiterals;
 
+// What another program does with a reserved name in the instant before the rename.
+enum class Taker { WritesIntoIt, PutsAFileInItsPlace, LinksItToWriteLater };
+
 Q_DECLARE_METATYPE(RenameWay)
+Q_DECLARE_METATYPE(Taker)
 
 namespace
 {
@@ -254,25 +258,34 @@ void RenameTest::reservationNeverReplacesAFileMadeMeanwhile()
 void RenameTest::reservationTakenMeanwhileIsLeftToItsTaker_data()
 {
     QTest::addColumn<QString>("newName");
-    QTest::addColumn<bool>("putInItsPlace"); // the reservation removed first, not written into
-    QTest::newRow("written into") << u"new.txt"_s << false;
-    QTest::newRow("put in its place") << u"new.txt"_s << true;
-    QTest::newRow("letter case, written into") << u"OLD.txt"_s << false;
+    QTest::addColumn<Taker>("taker");
+    QTest::newRow("written into") << u"new.txt"_s << Taker::WritesIntoIt;
+    QTest::newRow("put in its place") << u"new.txt"_s << Taker::PutsAFileInItsPlace;
+    QTest::newRow("letter case, written into") << u"OLD.txt"_s << Taker::WritesIntoIt;
+    QTest::newRow("linked, to be written later") << u"new.txt"_s << Taker::LinksItToWriteLater;
 }
 
 void RenameTest::reservationTakenMeanwhileIsLeftToItsTaker()
 {
     QFETCH(QString, newName);
-    QFETCH(bool, putInItsPlace);
+    QFETCH(Taker, taker);
     // Where both spellings are one file, the other program saves into this one.
     SKIP_UNLESS_ABLE(TestDrives::withoutNames({newName, u"old.txt"_s}));
+    const bool links = taker == Taker::LinksItToWriteLater;
+    if (links)
+        SKIP_UNLESS_ABLE(TestDrives::withoutHardLinks());
     TestDrives drives(TestDrives::standardLayout(), RenameWay::Reservation);
     QVERIFY(drives.makeFile(u"C:\\t\\old.txt"_s, "mine"));
     FileObject file = fileAt(drives, u"C:\\t\\old.txt"_s);
     const QByteArray taken = QFile::encodeName(drives.native(u"C:\\t\\"_s + newName));
     // Another program saving to the name in the instant before the rename, without O_EXCL.
     drives.platform().setWhileNameReserved([&] {
-        if (putInItsPlace)
+        if (links) {
+            const QByteArray link = QFile::encodeName(drives.native(u"C:\\t\\link.txt"_s));
+            QCOMPARE(::link(taken.constData(), link.constData()), 0);
+            return;
+        }
+        if (taker == Taker::PutsAFileInItsPlace)
             QCOMPARE(::unlink(taken.constData()), 0);
         const int fd = ::open(taken.constData(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0600);
         QCOMPARE(::write(fd, "theirs", 6), ssize_t(6));
@@ -286,8 +299,9 @@ void RenameTest::reservationTakenMeanwhileIsLeftToItsTaker()
     }
     QVERIFY2(reason.endsWith(u'"' + newName + u"\" was taken by another program meanwhile"_s),
              qPrintable(reason));
-    QCOMPARE(drives.entriesOf(u"C:\\t"_s), (QStringList{newName, u"old.txt"_s}));
-    QCOMPARE(drives.contentOf(u"C:\\t\\"_s + newName), "theirs"_ba);
+    QCOMPARE(drives.entriesOf(u"C:\\t"_s), ((links ? QStringList{u"link.txt"_s} : QStringList()) +
+                                            QStringList{newName, u"old.txt"_s}));
+    QCOMPARE(drives.contentOf(u"C:\\t\\"_s + newName), links ? QByteArray() : "theirs"_ba);
     QCOMPARE(drives.contentOf(u"C:\\t\\old.txt"_s), "mine"_ba);
 }
 
