@@ -36,28 +36,23 @@ std::vector<FolderBrowser::DriveNode> FolderBrowser::fixedDrives() const
     return drives;
 }
 
-OpenFolder FolderBrowser::openFolder(const QString &path, OpenFor purpose,
-                                     const std::function<void()> &whileWaiting) const
+OpenFolder FolderBrowser::openFolder(const QString &path, OpenFor purpose) const
 {
-    // A file system that may have stopped answering is waited on for a second at most; the
-    // look-ahead, which only shows whether a folder has subfolders, does not ask it at all.
-    constexpr std::chrono::seconds patience(1);
+    // The look-ahead, which only shows whether a folder has subfolders, asks nothing of a file
+    // system that may have stopped answering.
     try {
-        if (!platform_.mayStopAnswering(path))
-            return platform_.openFolder(path);
-        if (purpose == OpenFor::LookAhead)
+        if (purpose == OpenFor::LookAhead && platform_.mayStopAnswering(path))
             return nullptr;
-        return platform_.openFolder(path, patience, whileWaiting);
+        return platform_.openFolder(path);
     } catch (const std::exception &) {
         return nullptr;
     }
 }
 
-OpenFolder FolderBrowser::openNodeFolder(QStringView nodeFullPath, OpenFor purpose,
-                                         const std::function<void()> &whileWaiting) const
+OpenFolder FolderBrowser::openNodeFolder(QStringView nodeFullPath, OpenFor purpose) const
 {
     const std::optional<QString> path = folderPathOf(nodeFullPath);
-    return path ? openFolder(*path, purpose, whileWaiting) : nullptr;
+    return path ? openFolder(*path, purpose) : nullptr;
 }
 
 bool FolderBrowser::liesInSystemFolder(const OpenFolder &folder) const

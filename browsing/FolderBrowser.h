@@ -36,17 +36,13 @@ public:
 
     // Who a folder is opened for. The look-ahead only wants to show whether a folder has
     // subfolders: it asks nothing of a file system that may stop answering. The user waits for
-    // an answer, but not without end.
+    // an answer, for as long as the file system keeps answering.
     enum class OpenFor { User, LookAhead };
-    // The folder at a drive path, opened; null when it cannot be. whileWaiting runs again and
-    // again while the user waits on a file system that is slow to answer, so that a window
-    // stays painted.
-    OpenFolder openFolder(const QString &path, OpenFor purpose = OpenFor::User,
-                          const std::function<void()> &whileWaiting = {}) const;
+    // The folder at a drive path, opened; null when it cannot be.
+    OpenFolder openFolder(const QString &path, OpenFor purpose = OpenFor::User) const;
     // The folder a node stands for, from the node's full path ("System (C:)\Music"), opened;
     // null when it cannot be.
-    OpenFolder openNodeFolder(QStringView nodeFullPath, OpenFor purpose = OpenFor::User,
-                              const std::function<void()> &whileWaiting = {}) const;
+    OpenFolder openNodeFolder(QStringView nodeFullPath, OpenFor purpose = OpenFor::User) const;
 
     // A click is refused on the folder at the system folder's path while the selected node
     // bears its name (selectedText: none when no node is selected), and on a folder opened

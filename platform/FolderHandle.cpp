@@ -8,8 +8,10 @@
 namespace brindlewick
 {
 
-FolderHandle::FolderHandle(int descriptor, QString path, FolderIdentity identity)
-    : descriptor_(descriptor), path_(std::move(path)), identity_(identity)
+FolderHandle::FolderHandle(int descriptor, QString path, FolderIdentity identity,
+                           bool mayStopAnswering)
+    : descriptor_(descriptor), path_(std::move(path)), identity_(identity),
+      mayStopAnswering_(mayStopAnswering)
 {
 }
 

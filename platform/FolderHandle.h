@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <atomic>
 
 namespace brindlewick
 {
@@ -22,8 +23,10 @@ struct FolderIdentity {
 class FolderHandle
 {
 public:
-    // Takes over descriptor, which must be an open folder.
-    FolderHandle(int descriptor, QString path, FolderIdentity identity);
+    // Takes over descriptor, which must be an open folder. mayStopAnswering: it lies on a file
+    // system that can stop answering, whose every question is asked on a thread of its own.
+    FolderHandle(int descriptor, QString path, FolderIdentity identity,
+                 bool mayStopAnswering = false);
     ~FolderHandle();
     FolderHandle(const FolderHandle &) = delete;
     FolderHandle &operator=(const FolderHandle &) = delete;
@@ -40,11 +43,19 @@ public:
     bool hasBeenRead() const { return hasBeenRead_; }
     void markRead() const { hasBeenRead_ = true; }
 
+    bool mayStopAnswering() const { return mayStopAnswering_; }
+    // Once a question went unanswered, the thread that asked it may still be at work on the
+    // folder: nothing more is asked of it.
+    bool hasStoppedAnswering() const { return stoppedAnswering_; }
+    void markStoppedAnswering() const { stoppedAnswering_ = true; }
+
 private:
     const int descriptor_;
     const QString path_;
     const FolderIdentity identity_;
+    const bool mayStopAnswering_;
     mutable bool hasBeenRead_ = false;
+    mutable std::atomic<bool> stoppedAnswering_ = false;
 };
 
 } // namespace brindlewick

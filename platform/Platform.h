@@ -49,6 +49,15 @@ struct FolderListing {
 
 using OpenFolder = std::shared_ptr<const FolderHandle>;
 
+// What the program does while it waits on a file system that is slow to answer, so that a
+// window stays painted.
+struct WaitHooks {
+    // Run again and again while a question waits; false gives the wait up at once.
+    std::function<bool()> meanwhile;
+    // Run once the wait is over, when meanwhile ran.
+    std::function<void()> ended;
+};
+
 // Everything the program knows of drives, folders and files. Paths are drive-letter paths
 // ("C:\", "C:\home\ann"); an implementation maps them onto its own file system. A folder is
 // looked up by its path once, when it is opened; all else acts on the open folder.
@@ -64,18 +73,18 @@ public:
     // The operating system's own folder, which the tree refuses to open.
     virtual QString windowsDirectory() const = 0;
 
+    // A file system that can stop answering, a network or FUSE one, is waited on for as long as
+    // it answers, however slowly; a question that gets no answer for a stretch fails, as the
+    // question would fail for any other cause. hooks run while such a question waits.
+    virtual void setWaitHooks(WaitHooks hooks) = 0;
+
     // Opens a folder that can be listed and entered. Throws when it cannot.
     virtual OpenFolder openFolder(const QString &folder) const = 0;
-    // The same, the file system asked on a thread of its own and waited for at most patience,
-    // with whileWaiting run again and again meanwhile. Null when it did not answer in time: the
-    // thread is left to end when it does, closing what it opened.
-    virtual OpenFolder openFolder(const QString &folder, std::chrono::milliseconds patience,
-                                  const std::function<void()> &whileWaiting) const = 0;
-    // True when the folder lies on a file system that can stop answering, a network or FUSE
-    // one: a question asked of it may then wait without end. Told from the mount table alone,
-    // without asking the file system anything.
+    // True when the folder lies on a file system that can stop answering. Told from the mount
+    // table alone, without asking the file system anything.
     virtual bool mayStopAnswering(const QString &folder) const = 0;
-    // True while the folder's path still leads to that very folder.
+    // True while the folder's path still leads to that very folder. Throws when that cannot be
+    // asked.
     virtual bool isAtItsPath(const FolderHandle &folder) const = 0;
     // True when the folder is the operating system's folder or lies inside it, told by file
     // system and path within it, whichever links and mounts lead to either; true as well when

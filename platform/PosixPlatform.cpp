@@ -3,21 +3,23 @@
 
 #include "platform/PosixPlatform.h"
 
+#include "platform/AnswerWait.h"
 #include "platform/DrivePath.h"
 #include "platform/MountTable.h"
 #include "platform/NameOrder.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QVarLengthArray>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <condition_variable>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -120,16 +122,55 @@ struct OpenedFolder {
     int error = 0;
 };
 
-OpenedFolder openNative(const QByteArray &native)
+// Tells answers to whoever waits on a file system that may stop answering; nothing elsewhere.
+void answered(Answers *answers)
+{
+    if (answers)
+        answers->arrived();
+}
+
+// The folder or file at an absolute native path, reached one name at a time with an answer
+// told for each: a deep folder on a share that is slow to answer takes as many answers as it
+// has names, and is not taken for one that stopped answering. O_PATH: nothing is asked of it
+// yet. Returns -1, errno set, when it cannot be reached.
+int walkTo(const QByteArray &native, Answers *answers)
+{
+    Descriptor at(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (const QByteArray &name : native.split('/')) {
+        if (at.get() < 0)
+            break;
+        if (!name.isEmpty()) {
+            at = Descriptor(::openat(at.get(), name.constData(), O_PATH | O_CLOEXEC));
+            answered(answers);
+        }
+    }
+    return at.release();
+}
+
+// answers: given for a file system that may stop answering, and told of each of its answers.
+OpenedFolder openNative(const QByteArray &native, Answers *answers = nullptr)
 {
     OpenedFolder opened;
-    opened.descriptor = Descriptor(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (answers) {
+        const Descriptor reached(walkTo(native, answers));
+        opened.descriptor = Descriptor(
+            reached.get() < 0 ? -1
+                              : ::openat(reached.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    } else {
+        opened.descriptor =
+            Descriptor(::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    }
+    answered(answers);
     struct stat status {
     };
     // Listing needs to read the folder and to look into it.
+    const auto fails = [&](int result) {
+        answered(answers);
+        return result != 0;
+    };
     if (opened.descriptor.get() < 0 ||
-        ::faccessat(opened.descriptor.get(), ".", R_OK | X_OK, AT_EACCESS) != 0 ||
-        ::fstat(opened.descriptor.get(), &status) != 0)
+        fails(::faccessat(opened.descriptor.get(), ".", R_OK | X_OK, AT_EACCESS)) ||
+        fails(::fstat(opened.descriptor.get(), &status)))
         opened.error = errno;
     else
         opened.identity = identityOf(status);
@@ -171,7 +212,15 @@ struct EntryType {
     FolderIdentity target;
 };
 
-EntryType typeOf(int dirFd, const char *name, unsigned char type)
+// Looks at what the link name of dirFd leads to; false when that cannot be told.
+using FollowLink = std::function<bool(int dirFd, const char *name, struct stat &status)>;
+
+bool followDirectly(int dirFd, const char *name, struct stat &status)
+{
+    return ::fstatat(dirFd, name, &status, 0) == 0;
+}
+
+EntryType typeOf(int dirFd, const char *name, unsigned char type, const FollowLink &follow)
 {
     EntryType result;
     if (type == DT_REG || type == DT_DIR) {
@@ -189,13 +238,103 @@ EntryType typeOf(int dirFd, const char *name, unsigned char type)
         result.link = type == DT_LNK;
     }
     if (result.link) {
-        if (::fstatat(dirFd, name, &status, 0) != 0)
+        if (!follow(dirFd, name, status))
             return result;
         result.target = identityOf(status);
     }
     result.file = S_ISREG(status.st_mode);
     result.folder = S_ISDIR(status.st_mode);
     return result;
+}
+
+// The visible files or subfolders of the open folder dirFd, path for messages.
+FolderListing listNative(int dirFd, bool fromStart, EntryKind kind, const QString &path,
+                         Answers *answers, const FollowLink &follow)
+{
+    // One open folder serves every listing of it, each from the start.
+    if (fromStart && ::lseek(dirFd, 0, SEEK_SET) != 0)
+        fail(QStringLiteral("Cannot read folder"), path, errno);
+
+    FolderListing listing;
+    // The folder and those above it, read only when a link to a folder turns up.
+    std::optional<std::vector<FolderIdentity>> above;
+    // Read straight into a buffer on the stack: a tree walk lists thousands of small folders,
+    // and a directory stream would allocate its own buffer for each one.
+    alignas(dirent64) char buffer[32 * 1024];
+    QString name;
+    for (;;) {
+        const ssize_t filled = ::getdents64(dirFd, buffer, sizeof buffer);
+        answered(answers);
+        if (filled < 0)
+            fail(QStringLiteral("Cannot read folder"), path, errno);
+        if (filled == 0)
+            break;
+        // Most folders fit in one read: room for all their names at once.
+        if (listing.names.isEmpty()) {
+            qsizetype entries = 0;
+            for (ssize_t offset = 0; offset < filled; ++entries)
+                offset += reinterpret_cast<const dirent64 *>(buffer + offset)->d_reclen;
+            listing.names.reserve(entries);
+        }
+        for (ssize_t offset = 0; offset < filled;) {
+            const auto *entry = reinterpret_cast<const dirent64 *>(buffer + offset);
+            offset += entry->d_reclen;
+            const EntryType type = typeOf(dirFd, entry->d_name, entry->d_type, follow);
+            answered(answers);
+            if (!(kind == EntryKind::Files ? type.file : type.folder) ||
+                !decodeName(entry->d_name, name) || !isShownEntryName(name))
+                continue;
+            if (kind == EntryKind::Folders && type.link) {
+                if (!above)
+                    above = foldersUpFrom(dirFd);
+                if (std::find(above->begin(), above->end(), type.target) != above->end())
+                    listing.leadingBack.append(name);
+            }
+            listing.names.append(std::move(name));
+        }
+    }
+    sortNames(listing.names);
+    return listing;
+}
+
+bool isFileNative(int dirFd, const char *name, const FollowLink &follow)
+{
+    // What a link leads to is looked at only for links, which may lead anywhere.
+    struct stat status {
+    };
+    return ::fstatat(dirFd, name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+           (!S_ISLNK(status.st_mode) || follow(dirFd, name, status)) && S_ISREG(status.st_mode);
+}
+
+// Renames name to newName inside the open folder dirFd, never replacing another file; path
+// for messages.
+void renameNative(int dirFd, const QString &path, const QString &name, const QString &newName,
+                  RenameWay firstWay, const std::function<void()> *whileReserved)
+{
+    const QByteArray from = name.toUtf8();
+    const QByteArray to = newName.toUtf8();
+    const bool caseOnly = newName.compare(name, Qt::CaseInsensitive) == 0;
+    const int result = caseOnly ? renameLetterCase(dirFd, from, to, firstWay, whileReserved)
+                                : renameWithoutReplacing(dirFd, from.constData(), to.constData(),
+                                                         firstWay, whileReserved);
+    if (result == 0)
+        return;
+    const int error = errno;
+    const QString file = path.endsWith(u'\\') ? path + name : path + u'\\' + name;
+    if (result == TakenMeanwhile)
+        throw PlatformError(QStringLiteral("Cannot rename \"") + file + QStringLiteral("\": \"") +
+                            newName + QStringLiteral("\" was taken by another program meanwhile"));
+    if (error == EEXIST)
+        throw PlatformError(QStringLiteral("Cannot rename \"") + file + QStringLiteral("\": \"") +
+                            newName + QStringLiteral("\" already exists"));
+    fail(QStringLiteral("Cannot rename to \"") + newName + QStringLiteral("\":"), file, error);
+}
+
+void flushNative(int dirFd, const QString &path)
+{
+    // EINVAL and EROFS: a file system with nothing to flush, or that cannot.
+    if (::fsync(dirFd) != 0 && errno != EINVAL && errno != EROFS)
+        fail(QStringLiteral("Cannot flush folder"), path, errno);
 }
 
 } // namespace
@@ -285,59 +424,68 @@ QString PosixPlatform::windowsDirectory() const
     return windowsDirectory_;
 }
 
+void PosixPlatform::setWaitHooks(WaitHooks hooks)
+{
+    waitHooks_ = std::move(hooks);
+}
+
+template<typename Result, typename Work>
+Result PosixPlatform::ask(const FolderHandle &folder, Work &&work) const
+{
+    if (!folder.mayStopAnswering())
+        return work(folder.descriptor(), nullptr);
+    if (folder.hasStoppedAnswering())
+        throw PlatformError(QStringLiteral("The file system of \"") + folder.path() +
+                            QStringLiteral("\" stopped answering"));
+    // The thread gets a descriptor of its own: should it be left waiting, the folder's may be
+    // closed and its number given to another folder before the file system answers.
+    const int own = ::fcntl(folder.descriptor(), F_DUPFD_CLOEXEC, 0);
+    if (own < 0)
+        fail(QStringLiteral("Cannot ask folder"), folder.path(), errno);
+    struct Shared {
+        explicit Shared(int fd) : descriptor(fd) {}
+        Descriptor descriptor;
+        std::optional<Result> result;
+        std::atomic<bool> finished = false;
+    };
+    const auto shared = std::make_shared<Shared>(own);
+    try {
+        waitWhileAnswering(
+            [shared, work = std::forward<Work>(work)](Answers &answers) {
+                const auto done = qScopeGuard([&] { shared->finished = true; });
+                shared->result.emplace(work(shared->descriptor.get(), &answers));
+            },
+            patience_, waitHooks_);
+    } catch (const PlatformError &) {
+        if (!shared->finished)
+            folder.markStoppedAnswering();
+        throw;
+    }
+    return std::move(*shared->result);
+}
+
 OpenFolder PosixPlatform::openFolder(const QString &folder) const
 {
     const MappedPath path = map(folder);
-    OpenedFolder opened = openNative(path.native);
+    bool mayStop = !mounts_.noneMayStopAnswering() && mounts_.mayStopAnswering(path.native);
+    OpenedFolder opened;
+    if (mayStop) {
+        // Left waiting, the thread closes what it opens once the file system answers.
+        const auto result = std::make_shared<std::optional<OpenedFolder>>();
+        waitWhileAnswering([result, native = path.native](
+                               Answers &answers) { result->emplace(openNative(native, &answers)); },
+                           patience_, waitHooks_);
+        opened = std::move(**result);
+    } else {
+        opened = openNative(path.native);
+        // A link may have led onto such a file system, which answered this time.
+        mayStop = opened.error == 0 && !mounts_.noneMayStopAnswering() &&
+                  mounts_.mayStopAnswering(opened.descriptor.get());
+    }
     if (opened.error != 0)
         fail(QStringLiteral("Cannot open folder"), folder, opened.error);
     return std::make_shared<const FolderHandle>(opened.descriptor.release(), path.readBack,
-                                                opened.identity);
-}
-
-OpenFolder PosixPlatform::openFolder(const QString &folder, std::chrono::milliseconds patience,
-                                     const std::function<void()> &whileWaiting) const
-{
-    // Shared with the thread, which may outlive this call and the platform itself: it asks the
-    // file system by the native path alone, and closes what it opens if nobody waits any more.
-    struct Opening {
-        std::mutex mutex;
-        std::condition_variable done;
-        std::optional<OpenedFolder> result;
-        bool abandoned = false;
-    };
-    const MappedPath path = map(folder);
-    const auto opening = std::make_shared<Opening>();
-    try {
-        std::thread([opening, native = path.native] {
-            OpenedFolder opened = openNative(native);
-            const std::lock_guard lock(opening->mutex);
-            if (!opening->abandoned)
-                opening->result = std::move(opened);
-            opening->done.notify_all();
-        }).detach();
-    } catch (const std::system_error &error) {
-        fail(QStringLiteral("Cannot open folder"), folder, error.code().value());
-    }
-    const auto deadline = std::chrono::steady_clock::now() + patience;
-    std::unique_lock lock(opening->mutex);
-    while (!opening->result && std::chrono::steady_clock::now() < deadline) {
-        if (whileWaiting) {
-            lock.unlock();
-            whileWaiting();
-            lock.lock();
-        }
-        opening->done.wait_for(lock, std::chrono::milliseconds(20),
-                               [&] { return opening->result.has_value(); });
-    }
-    if (!opening->result) {
-        opening->abandoned = true;
-        return nullptr;
-    }
-    if (opening->result->error != 0)
-        fail(QStringLiteral("Cannot open folder"), folder, opening->result->error);
-    return std::make_shared<const FolderHandle>(opening->result->descriptor.release(),
-                                                path.readBack, opening->result->identity);
+                                                opened.identity, mayStop);
 }
 
 bool PosixPlatform::mayStopAnswering(const QString &folder) const
@@ -353,14 +501,27 @@ bool PosixPlatform::mayStopAnswering(const QString &folder) const
 
 bool PosixPlatform::isAtItsPath(const FolderHandle &folder) const
 {
+    QByteArray native;
     try {
-        struct stat status {
-        };
-        return ::stat(map(folder.path()).native.constData(), &status) == 0 &&
-               S_ISDIR(status.st_mode) && identityOf(status) == folder.identity();
+        native = map(folder.path()).native;
     } catch (const PlatformError &) {
         return false; // its drive is gone
     }
+    const auto atItsPath = [native, identity = folder.identity()](int, Answers *answers) {
+        struct stat status {
+        };
+        const Descriptor reached(answers ? walkTo(native, answers) : -1);
+        const bool found = answers ? reached.get() >= 0 && ::fstat(reached.get(), &status) == 0
+                                   : ::stat(native.constData(), &status) == 0;
+        answered(answers);
+        return found && S_ISDIR(status.st_mode) && identityOf(status) == identity;
+    };
+    // The path may lead onto such a file system now, even if the folder was not on one.
+    if (!folder.mayStopAnswering() &&
+        (mounts_.noneMayStopAnswering() || !mounts_.mayStopAnswering(native)))
+        return atItsPath(-1, nullptr);
+    // Asked through the folder, so that a silence is remembered there.
+    return ask<bool>(folder, atItsPath);
 }
 
 bool PosixPlatform::isInSystemFolder(const FolderHandle &folder) const
@@ -376,61 +537,69 @@ bool PosixPlatform::isInSystemFolder(const FolderHandle &folder) const
     return mounts_.liesIn(folder.descriptor(), systemFolder).value_or(true);
 }
 
+FollowLink PosixPlatform::linkFollower() const
+{
+    if (mounts_.noneMayStopAnswering())
+        return followDirectly;
+    // A link in a folder that answers may lead onto a file system that does not: where it leads
+    // is asked on a thread of its own. Once one such question goes unanswered, the other links
+    // of the same listing are passed by, rather than waited on one after the other.
+    return [this, givenUp = std::make_shared<bool>(false)](int dirFd, const char *name,
+                                                           struct stat &status) {
+        if (*givenUp)
+            return false;
+        const auto found = std::make_shared<std::optional<struct stat>>();
+        try {
+            waitWhileAnswering(
+                [found, dirFd, name = QByteArray(name)](Answers &) {
+                    struct stat target {
+                    };
+                    if (followDirectly(dirFd, name.constData(), target))
+                        *found = target;
+                },
+                patience_, waitHooks_);
+        } catch (const PlatformError &) {
+            *givenUp = true;
+            return false;
+        }
+        if (*found)
+            status = **found;
+        return found->has_value();
+    };
+}
+
 FolderListing PosixPlatform::listFolder(const FolderHandle &folder, EntryKind kind) const
 {
-    const int dirFd = folder.descriptor();
-    // One open folder serves every listing of it, each from the start.
-    if (folder.hasBeenRead() && ::lseek(dirFd, 0, SEEK_SET) != 0)
-        fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
+    const bool fromStart = folder.hasBeenRead();
     folder.markRead();
-
-    FolderListing listing;
-    // The folder and those above it, read only when a link to a folder turns up.
-    std::optional<std::vector<FolderIdentity>> above;
-    // Read straight into a buffer on the stack: a tree walk lists thousands of small folders,
-    // and a directory stream would allocate its own buffer for each one.
-    alignas(dirent64) char buffer[32 * 1024];
-    QString name;
-    for (;;) {
-        const ssize_t filled = ::getdents64(dirFd, buffer, sizeof buffer);
-        if (filled < 0)
-            fail(QStringLiteral("Cannot read folder"), folder.path(), errno);
-        if (filled == 0)
-            break;
-        // Most folders fit in one read: room for all their names at once.
-        if (listing.names.isEmpty()) {
-            qsizetype entries = 0;
-            for (ssize_t offset = 0; offset < filled; ++entries)
-                offset += reinterpret_cast<const dirent64 *>(buffer + offset)->d_reclen;
-            listing.names.reserve(entries);
-        }
-        for (ssize_t offset = 0; offset < filled;) {
-            const auto *entry = reinterpret_cast<const dirent64 *>(buffer + offset);
-            offset += entry->d_reclen;
-            const EntryType type = typeOf(dirFd, entry->d_name, entry->d_type);
-            if (!(kind == EntryKind::Files ? type.file : type.folder) ||
-                !decodeName(entry->d_name, name) || !isShownEntryName(name))
-                continue;
-            if (kind == EntryKind::Folders && type.link) {
-                if (!above)
-                    above = foldersUpFrom(dirFd);
-                if (std::find(above->begin(), above->end(), type.target) != above->end())
-                    listing.leadingBack.append(name);
-            }
-            listing.names.append(std::move(name));
-        }
-    }
-    sortNames(listing.names);
-    return listing;
+    if (!folder.mayStopAnswering())
+        return listNative(folder.descriptor(), fromStart, kind, folder.path(), nullptr,
+                          linkFollower());
+    return ask<FolderListing>(
+        folder, [fromStart, kind, path = folder.path()](int dirFd, Answers *answers) {
+            return listNative(dirFd, fromStart, kind, path, answers, followDirectly);
+        });
 }
 
 bool PosixPlatform::isFile(const FolderHandle &folder, const QString &name) const
 {
-    struct stat status {
-    };
-    return isRepresentableName(name) &&
-           ::fstatat(folder.descriptor(), NativeName(name).data(), &status, 0) == 0 &&
-           S_ISREG(status.st_mode);
+    if (!isRepresentableName(name))
+        return false;
+    if (!folder.mayStopAnswering()) {
+        // Every file of a large folder is asked about: the way to follow a link is found only
+        // for a link.
+        const NativeName native(name);
+        struct stat status {
+        };
+        if (::fstatat(folder.descriptor(), native.data(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        if (S_ISLNK(status.st_mode))
+            return isFileNative(folder.descriptor(), native.data(), linkFollower());
+        return S_ISREG(status.st_mode);
+    }
+    return ask<bool>(folder, [native = name.toUtf8()](int dirFd, Answers *) {
+        return isFileNative(dirFd, native.constData(), followDirectly);
+    });
 }
 
 void PosixPlatform::renameFile(const FolderHandle &folder, const QString &name,
@@ -440,36 +609,26 @@ void PosixPlatform::renameFile(const FolderHandle &folder, const QString &name,
         throw PlatformError(QStringLiteral("Not a file name: \"") + name + u'"');
     if (!isRepresentableName(newName))
         throw PlatformError(QStringLiteral("Invalid file name \"") + newName + u'"');
-    const QByteArray to = newName.toUtf8();
-    if (QString::fromUtf8(to) != newName)
+    if (QString::fromUtf8(newName.toUtf8()) != newName)
         throw PlatformError(QStringLiteral("File name is not valid text: \"") + newName + u'"');
-    const QByteArray from = name.toUtf8();
-
-    const bool caseOnly = newName.compare(name, Qt::CaseInsensitive) == 0;
-    const std::function<void()> *whileReserved = whileNameReserved_ ? &whileNameReserved_ : nullptr;
-    const int result =
-        caseOnly ? renameLetterCase(folder.descriptor(), from, to, firstRenameWay_, whileReserved)
-                 : renameWithoutReplacing(folder.descriptor(), from.constData(), to.constData(),
-                                          firstRenameWay_, whileReserved);
-    if (result == 0)
+    if (!folder.mayStopAnswering()) {
+        renameNative(folder.descriptor(), folder.path(), name, newName, firstRenameWay_,
+                     whileNameReserved_ ? &whileNameReserved_ : nullptr);
         return;
-    const int error = errno;
-    const QString path =
-        folder.path().endsWith(u'\\') ? folder.path() + name : folder.path() + u'\\' + name;
-    if (result == TakenMeanwhile)
-        throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
-                            newName + QStringLiteral("\" was taken by another program meanwhile"));
-    if (error == EEXIST)
-        throw PlatformError(QStringLiteral("Cannot rename \"") + path + QStringLiteral("\": \"") +
-                            newName + QStringLiteral("\" already exists"));
-    fail(QStringLiteral("Cannot rename to \"") + newName + QStringLiteral("\":"), path, error);
+    }
+    ask<bool>(folder, [path = folder.path(), name, newName, way = firstRenameWay_,
+                       whileReserved = whileNameReserved_](int dirFd, Answers *) {
+        renameNative(dirFd, path, name, newName, way, whileReserved ? &whileReserved : nullptr);
+        return true;
+    });
 }
 
 void PosixPlatform::flushFolder(const FolderHandle &folder) const
 {
-    // EINVAL and EROFS: a file system with nothing to flush, or that cannot.
-    if (::fsync(folder.descriptor()) != 0 && errno != EINVAL && errno != EROFS)
-        fail(QStringLiteral("Cannot flush folder"), folder.path(), errno);
+    ask<bool>(folder, [path = folder.path()](int dirFd, Answers *) {
+        flushNative(dirFd, path);
+        return true;
+    });
 }
 
 } // namespace brindlewick

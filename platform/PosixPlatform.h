@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 namespace brindlewick
 {
@@ -33,13 +34,18 @@ public:
     // over it, to do there what another program could.
     void setWhileNameReserved(std::function<void()> act) { whileNameReserved_ = std::move(act); }
 
+    // How long a file system that may stop answering is waited on without any answer before a
+    // question to it fails. Ten seconds: longer than a network share takes to wake its disks or
+    // to ride out a dropped packet, short enough that a user still waits for the outcome.
+    static constexpr std::chrono::milliseconds defaultPatience = std::chrono::seconds(10);
+    void setPatience(std::chrono::milliseconds patience) { patience_ = patience; }
+    void setWaitHooks(WaitHooks hooks) override;
+
     DriveType driveType(const QString &root) const override;
     QString volumeLabel(const QString &drive) const override;
     QString windowsDirectory() const override;
     OpenFolder openFolder(const QString &folder) const override;
     bool mayStopAnswering(const QString &folder) const override;
-    OpenFolder openFolder(const QString &folder, std::chrono::milliseconds patience,
-                          const std::function<void()> &whileWaiting) const override;
     bool isAtItsPath(const FolderHandle &folder) const override;
     bool isInSystemFolder(const FolderHandle &folder) const override;
     FolderListing listFolder(const FolderHandle &folder, EntryKind kind) const override;
@@ -55,12 +61,21 @@ private:
     };
     // Throws when path is no drive path or its drive does not exist.
     MappedPath map(QStringView path) const;
+    // work(descriptor, answers) run on the folder: at once on most file systems; on one that may
+    // stop answering, on a thread of its own and waited on while it answers. Throws when it
+    // does not answer.
+    template<typename Result, typename Work>
+    Result ask(const FolderHandle &folder, Work &&work) const;
+    // How a listing or a look at a file follows a link in a folder that answers.
+    std::function<bool(int, const char *, struct stat &)> linkFollower() const;
 
     DriveTable drives_;
     std::array<QByteArray, 26> nativeMountPoints_; // by drive letter
     QString windowsDirectory_;
     RenameWay firstRenameWay_;
     std::function<void()> whileNameReserved_;
+    std::chrono::milliseconds patience_ = defaultPatience;
+    WaitHooks waitHooks_;
     mutable LiveMountTable mounts_;
 };
 

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 # The package's and the licences' checks need their tools as well, and the tests of a file
 # system that stops answering a FUSE one to stop.
-scripts/install-deps.sh dpkg-dev lintian reuse bindfs
+scripts/install-deps.sh dpkg-dev lintian reuse pkg-config libfuse3-dev fuse3
 jobs=$(nproc)
 
 cmake --preset default

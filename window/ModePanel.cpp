@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace brindlewick
 {
@@ -23,8 +24,12 @@ void frmMain::optAttachBegin_Click()
     Label1->setVisible(true);
     Label2->setVisible(false);
     Label3->setVisible(false);
-    // Clearing a ticked box runs its handler, which sets replace mode; the mode is set after.
-    chkCase->setChecked(false);
+    {
+        // Cleared by the program, not by the user: the box's handler does not run, and the
+        // mode is set below.
+        const QSignalBlocker quiet(chkCase);
+        chkCase->setChecked(false);
+    }
     setWidthTwips(Text1, attachTextWidthTwips);
     Text2->setVisible(false);
     chkCase->setEnabled(false);
@@ -39,7 +44,10 @@ void frmMain::optAttachEnd_Click()
     Label1->setVisible(true);
     Label2->setVisible(false);
     Label3->setVisible(false);
-    chkCase->setChecked(false);
+    {
+        const QSignalBlocker quiet(chkCase);
+        chkCase->setChecked(false);
+    }
     setWidthTwips(Text1, attachTextWidthTwips);
     Text2->setVisible(false);
     chkCase->setEnabled(false);

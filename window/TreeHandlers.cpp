@@ -45,7 +45,7 @@ void frmMain::DisplayDir(QString Pth, TreeNode *Parent)
     Pth += u'\\';
     // Where the folder cannot be opened, the enumerator still stands on another folder, whose
     // subfolders are not this one's.
-    if (const OpenFolder folder = openFolder(Pth, FolderBrowser::OpenFor::User))
+    if (const OpenFolder folder = browser_.openFolder(Pth))
         DisplayDir(folder, Parent);
 }
 
@@ -59,28 +59,11 @@ void frmMain::DisplayDir(const OpenFolder &folder, TreeNode *Parent)
     List1.clear();
 }
 
-std::function<void()> frmMain::paintWhileWaiting(std::optional<Busy> &busy)
-{
-    return [this, &busy] {
-        if (!busy)
-            busy.emplace(*this);
-        QCoreApplication::processEvents();
-    };
-}
-
-OpenFolder frmMain::openFolder(const QString &path, FolderBrowser::OpenFor purpose)
-{
-    std::optional<Busy> busy;
-    return browser_.openFolder(path, purpose, paintWhileWaiting(busy));
-}
-
 OpenFolder frmMain::openNodeFolder(const TreeNode &node, FolderBrowser::OpenFor purpose)
 {
     TreeNode::PathBuffer fullPath;
     node.writeFullPath(fullPath);
-    std::optional<Busy> busy;
-    return browser_.openNodeFolder(QStringView(fullPath.constData(), fullPath.size()), purpose,
-                                   paintWhileWaiting(busy));
+    return browser_.openNodeFolder(QStringView(fullPath.constData(), fullPath.size()), purpose);
 }
 
 void frmMain::refuseSystemFolder()

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QWindow>
 #include <mutex>
 #include <utility>
@@ -51,7 +52,7 @@ QString accessibleLabel(const QLabel *label)
 
 } // namespace
 
-frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
+frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
     : QWidget(parent), platform_(platform), dialogs_(dialogs), browser_(platform),
       img(*QApplication::style()), Dir1(platform, EntryKind::Folders),
       File1(platform, EntryKind::Files)
@@ -136,21 +137,29 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
     lsDeselAll = hidMenu->addAction(QStringLiteral("&Deselect All"));
     lsDeselAll->setObjectName(QStringLiteral("lsDeselAll"));
 
-    // An option's handler runs when it becomes the chosen one; the box's handler whenever its
-    // state changes, by the user or by the program.
-    connect(optAttachBegin, &QRadioButton::toggled, this, [this](bool chosen) {
+    // An option's handler runs when it becomes the chosen one; the box's handler whenever the
+    // user changes it. Like every command, they wait for no other handler: a screen reader's
+    // press while a box asks a question would change the mode under the question. The panel
+    // then keeps showing the mode there is.
+    const auto modeHandler = [this](const char *name, void (frmMain::*handler)()) {
+        if (!runHandler(
+                name, [this, handler] { (this->*handler)(); }, HandlerKind::Command))
+            showRenameOption();
+    };
+    connect(optAttachBegin, &QRadioButton::toggled, this, [=](bool chosen) {
         if (chosen)
-            optAttachBegin_Click();
+            modeHandler("optAttachBegin_Click", &frmMain::optAttachBegin_Click);
     });
-    connect(optAttachEnd, &QRadioButton::toggled, this, [this](bool chosen) {
+    connect(optAttachEnd, &QRadioButton::toggled, this, [=](bool chosen) {
         if (chosen)
-            optAttachEnd_Click();
+            modeHandler("optAttachEnd_Click", &frmMain::optAttachEnd_Click);
     });
-    connect(optReplace, &QRadioButton::toggled, this, [this](bool chosen) {
+    connect(optReplace, &QRadioButton::toggled, this, [=](bool chosen) {
         if (chosen)
-            optReplace_Click();
+            modeHandler("optReplace_Click", &frmMain::optReplace_Click);
     });
-    connect(chkCase, &QCheckBox::toggled, this, [this] { chkCase_Click(); });
+    connect(chkCase, &QCheckBox::toggled, this,
+            [=] { modeHandler("chkCase_Click", &frmMain::chkCase_Click); });
     connect(cmdRename, &QPushButton::clicked, this, [this] {
         runHandler(
             "cmdRename_Click", [this] { cmdRename_Click(); }, HandlerKind::Command);
@@ -186,9 +195,33 @@ frmMain::frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent)
         if (isBusy())
             QCoreApplication::processEvents();
     });
+    platform_.setWaitHooks({[this] { return whileWaiting(); }, [this] { waitBusy_.reset(); }});
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    platform_.setWaitHooks({});
+}
+
+bool frmMain::whileWaiting()
+{
+    if (!waitBusy_)
+        waitBusy_.emplace(*this);
+    QCoreApplication::processEvents();
+    return !closingNow_;
+}
+
+void frmMain::showRenameOption()
+{
+    const QSignalBlocker quietBegin(optAttachBegin);
+    const QSignalBlocker quietEnd(optAttachEnd);
+    const QSignalBlocker quietReplace(optReplace);
+    const QSignalBlocker quietCase(chkCase);
+    QRadioButton *const chosen[] = {optAttachBegin, optAttachEnd, optReplace, optReplace};
+    if (renameOption >= 1 && renameOption <= 4)
+        chosen[renameOption - 1]->setChecked(true);
+    chkCase->setChecked(renameOption == 4);
+}
 
 void frmMain::Form_Load()
 {
@@ -236,6 +269,8 @@ void frmMain::closeEvent(QCloseEvent *event)
 {
     if (isBusy()) {
         closeWhenIdle_ = true;
+        // A file system that may never answer again is not waited on any longer.
+        closingNow_ = closingNow_ || waitBusy_.has_value();
         event->ignore();
         return;
     }
@@ -279,6 +314,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 MsgBoxAnswer frmMain::MsgBox(const QString &prompt, int style, const QString &title,
                              const QString &details)
 {
+    if (closingNow_)
+        return MsgBoxAnswer::No;
     pbStatus->showValue();
     return dialogs_.MsgBox(prompt, style, title, details);
 }

@@ -47,8 +47,9 @@ class frmMain : public QWidget
 {
     Q_OBJECT
 public:
-    // The platform and the dialogs must outlive the window.
-    frmMain(const Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
+    // The platform and the dialogs must outlive the window. While it lives, the window is kept
+    // painted whenever the platform waits on a file system slow to answer.
+    frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // Start-up: the drives and the first drive's folders and files. Run once, before the
@@ -129,10 +130,6 @@ private:
     void clickNode(TreeNode &Node, const OpenFolder &opened);
     // The click of the expansion's walk: the child's subfolders loaded, nothing else.
     void lookAhead(TreeNode &Node, const OpenFolder &opened);
-    // A folder opened through the browser; while a slow file system is waited on, the window is
-    // painted but takes no input.
-    OpenFolder openFolder(const QString &path, FolderBrowser::OpenFor purpose);
-    std::function<void()> paintWhileWaiting(std::optional<Busy> &busy);
     OpenFolder openNodeFolder(const TreeNode &node, FolderBrowser::OpenFor purpose);
     void refuseSystemFolder();
 
@@ -170,15 +167,23 @@ private:
     // box is up, whatever its pace of repainting.
     MsgBoxAnswer MsgBox(const QString &prompt, int style, const QString &title,
                         const QString &details = {});
-    // Runs an event handler; a failure inside it ends the handler, never the program. A command
+    // While a file system slow to answer is waited on, the window is painted but takes no input;
+    // false once it is being closed, to give the wait up.
+    bool whileWaiting();
+    // The mode panel shows renameOption again, after a change that came while no handler could
+    // run.
+    void showRenameOption();
+
+    // Runs an event handler; returns false when it was not run. A failure inside it ends the
+    // handler, never the program. A command
     // (a rename, or a click, expansion or collapse in the tree) runs only when no other handler
     // does: a screen reader's press while a box asks a question would otherwise start a second
     // command inside the first, which would plan over the first one's names.
     enum class HandlerKind { Plain, Command };
     template<typename Handler>
-    void runHandler(const char *name, Handler &&handler, HandlerKind kind = HandlerKind::Plain);
+    bool runHandler(const char *name, Handler &&handler, HandlerKind kind = HandlerKind::Plain);
 
-    const Platform &platform_;
+    Platform &platform_;
     Dialogs &dialogs_;
     const FolderBrowser browser_;
 
@@ -222,16 +227,21 @@ private:
     int busyDepth_ = 0;
     int handlersRunning_ = 0;
     bool closeWhenIdle_ = false;
+    // Held while a file system is waited on.
+    std::optional<Busy> waitBusy_;
+    // Closed while a file system was waited on: what is left of the work gives up its waits and
+    // shows no box.
+    bool closingNow_ = false;
 };
 
 template<typename Handler>
-void frmMain::runHandler(const char *name, Handler &&handler, HandlerKind kind)
+bool frmMain::runHandler(const char *name, Handler &&handler, HandlerKind kind)
 {
     // Input is dropped while the window is busy. What comes another way (a screen reader's
     // press, a timer, a queued signal) is dropped as well: run inside the work in hand, it would
     // start a second command in the middle of the first.
     if (isBusy() || (kind == HandlerKind::Command && handlersRunning_ > 0))
-        return;
+        return false;
     ++handlersRunning_;
     try {
         handler();
@@ -239,6 +249,7 @@ void frmMain::runHandler(const char *name, Handler &&handler, HandlerKind kind)
         qWarning("%s ended early: %s", name, error.what());
     }
     --handlersRunning_;
+    return true;
 }
 
 } // namespace brindlewick

@@ -34,7 +34,9 @@ private Q_SLOTS:
     void refusesTheSystemFolderThroughMounts();
     void opensTheFolderOfANode_data();
     void opensTheFolderOfANode();
+    void waitsOnAStoppedFileSystemOnlyForTheUser_data();
     void waitsOnAStoppedFileSystemOnlyForTheUser();
+    void waitsOnASlowFileSystemWhileItAnswers();
 };
 
 void FolderBrowserTest::keepsProtectedFilesOut_data()
@@ -271,24 +273,46 @@ void FolderBrowserTest::opensTheFolderOfANode()
     QCOMPARE(folder ? folder->path() : QString(), opened);
 }
 
+void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser_data()
+{
+    QTest::addColumn<QString>("step");
+    for (const char *step : {"open", "list", "list through a link", "find a file", "rename",
+                             "flush", "check its path"})
+        QTest::newRow(step) << QString::fromLatin1(step);
+}
+
 void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser()
 {
+    QFETCH(QString, step);
     TestDrives drives;
-    drives.make({u"C:\\mnt"_s, u"C:\\source\\inside"_s, u"C:\\WINDOWS"_s});
+    drives.make({u"C:\\mnt"_s, u"C:\\source\\inside"_s, u"C:\\WINDOWS"_s},
+                {u"C:\\source\\inside\\a.txt"_s});
     StoppableMount mount(drives.native(u"C:\\source"_s), drives.native(u"C:\\mnt"_s));
     if (!mount.isMounted())
         QSKIP(qPrintable(mount.whyNot()));
-    const FolderBrowser browser(drives.platform());
-    QVERIFY(drives.platform().mayStopAnswering(u"C:\\mnt\\inside"_s));
-    QVERIFY(!drives.platform().mayStopAnswering(u"C:\\source"_s));
+    PosixPlatform &platform = drives.platform();
+    // A second of silence, not the program's ten, keeps the test short.
+    platform.setPatience(std::chrono::seconds(1));
+    int paints = 0;
+    platform.setWaitHooks({[&] { return ++paints > 0; }, {}});
+    const FolderBrowser browser(platform);
+    QVERIFY(platform.mayStopAnswering(u"C:\\mnt\\inside"_s));
+    QVERIFY(!platform.mayStopAnswering(u"C:\\source"_s));
     QVERIFY(browser.openFolder(u"C:\\mnt"_s, FolderBrowser::OpenFor::LookAhead) == nullptr);
-    const OpenFolder inside = browser.openFolder(u"C:\\mnt\\inside"_s); // while it answers
-    QVERIFY(inside);
+    // A link does not hide where the folder lies.
+    const bool throughLink = step.endsWith(u"through a link");
+    if (throughLink) {
+        SKIP_UNLESS_ABLE(TestDrives::withoutLinks());
+        QVERIFY(
+            drives.makeLink(u"C:\\link"_s, QFile::encodeName(drives.native(u"C:\\mnt\\inside"_s))));
+    }
+    const OpenFolder inside = // while it answers
+        browser.openFolder(throughLink ? u"C:\\link"_s : u"C:\\mnt\\inside"_s);
+    QVERIFY(inside && platform.isFile(*inside, u"a.txt"_s));
 
     mount.stop();
     // The folder above still lists it, and the look-ahead passes it by without a question.
-    QVERIFY(drives.platform()
-                .listFolder(*browser.openFolder(u"C:\\"_s), EntryKind::Folders)
+    QVERIFY(platform.listFolder(*browser.openFolder(u"C:\\"_s), EntryKind::Folders)
                 .names.contains(u"mnt"_s));
     QElapsedTimer waited;
     waited.start();
@@ -296,13 +320,61 @@ void FolderBrowserTest::waitsOnAStoppedFileSystemOnlyForTheUser()
     // Nor does the refusal of a folder opened there ask it anything.
     QVERIFY(!browser.refusesExpansion(u"inside"_s, inside));
     QVERIFY(waited.elapsed() < 500);
-    // The user waits about a second, with the window painted meanwhile, then gets nothing.
-    int paints = 0;
+    // Every step of the user's waits out the silence, painted meanwhile, then fails as it fails
+    // for any other cause.
     waited.restart();
-    QVERIFY(
-        !browser.openFolder(u"C:\\mnt\\inside"_s, FolderBrowser::OpenFor::User, [&] { ++paints; }));
-    QVERIFY(waited.elapsed() >= 900 && waited.elapsed() < 5000);
+    bool failed = false;
+    try {
+        if (step == u"open")
+            failed = !browser.openFolder(u"C:\\mnt\\inside"_s);
+        else if (step.startsWith(u"list"))
+            platform.listFolder(*inside, EntryKind::Files);
+        else if (step == u"find a file")
+            platform.isFile(*inside, u"a.txt"_s);
+        else if (step == u"rename")
+            platform.renameFile(*inside, u"a.txt"_s, u"b.txt"_s);
+        else if (step == u"flush")
+            platform.flushFolder(*inside);
+        else
+            platform.isAtItsPath(*inside);
+    } catch (const PlatformError &error) {
+        failed = error.cause().contains(u"stopped answering"_s);
+    }
+    QVERIFY(failed);
+    QVERIFY2(waited.elapsed() >= 900 && waited.elapsed() < 3000,
+             qPrintable(QString::number(waited.elapsed())));
     QVERIFY(paints > 10);
+    // A folder that went unanswered is asked nothing more, but fails at once.
+    waited.restart();
+    if (step != u"open")
+        QVERIFY_THROWS_EXCEPTION(PlatformError, platform.flushFolder(*inside));
+    QVERIFY(waited.elapsed() < 500);
+}
+
+void FolderBrowserTest::waitsOnASlowFileSystemWhileItAnswers()
+{
+    TestDrives drives;
+    drives.make({u"C:\\mnt"_s}, {u"C:\\source\\share\\a.txt"_s, u"C:\\source\\share\\b.txt"_s});
+    // A share that takes half a second over every answer: the open alone takes longer than the
+    // whole wait it once had, and all of it longer than any silence allowed.
+    StoppableMount mount(drives.native(u"C:\\source"_s), drives.native(u"C:\\mnt"_s),
+                         std::chrono::milliseconds(500));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.whyNot()));
+    PosixPlatform &platform = drives.platform();
+    platform.setPatience(std::chrono::seconds(2));
+    QElapsedTimer took;
+    took.start();
+    const OpenFolder share = FolderBrowser(platform).openFolder(u"C:\\mnt\\share"_s);
+    QVERIFY(share);
+    QVERIFY(took.elapsed() > 1000);
+    QCOMPARE(platform.listFolder(*share, EntryKind::Files).names,
+             (QStringList{u"a.txt"_s, u"b.txt"_s}));
+    platform.renameFile(*share, u"a.txt"_s, u"c.txt"_s);
+    platform.flushFolder(*share);
+    QVERIFY(platform.isAtItsPath(*share));
+    QVERIFY(took.elapsed() > 2000);
+    QCOMPARE(drives.entriesOf(u"C:\\source\\share"_s), (QStringList{u"b.txt"_s, u"c.txt"_s}));
 }
 
 QTEST_MAIN(FolderBrowserTest)

@@ -12,7 +12,7 @@ namespace brindlewick::test
 class CountingPlatform final : public Platform
 {
 public:
-    explicit CountingPlatform(const Platform &real) : real_(real) {}
+    explicit CountingPlatform(Platform &real) : real_(real) {}
 
     mutable int flushes = 0;
     QString flushFailure; // when set, every flush fails with this cause, after being counted
@@ -29,11 +29,7 @@ public:
     QString volumeLabel(const QString &drive) const override { return real_.volumeLabel(drive); }
     QString windowsDirectory() const override { return real_.windowsDirectory(); }
     OpenFolder openFolder(const QString &path) const override { return real_.openFolder(path); }
-    OpenFolder openFolder(const QString &path, std::chrono::milliseconds patience,
-                          const std::function<void()> &whileWaiting) const override
-    {
-        return real_.openFolder(path, patience, whileWaiting);
-    }
+    void setWaitHooks(WaitHooks hooks) override { real_.setWaitHooks(std::move(hooks)); }
     bool mayStopAnswering(const QString &path) const override
     {
         return real_.mayStopAnswering(path);
@@ -57,7 +53,7 @@ public:
     }
 
 private:
-    const Platform &real_;
+    Platform &real_;
 };
 
 } // namespace brindlewick::test

@@ -7,7 +7,6 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <csignal>
 #include <sys/mount.h>
@@ -32,19 +31,22 @@ bool isMountPoint(const QString &path)
 
 } // namespace
 
-StoppableMount::StoppableMount(const QString &source, const QString &mountPoint)
+StoppableMount::StoppableMount(const QString &source, const QString &mountPoint,
+                               std::chrono::milliseconds delay)
     : mountPoint_(mountPoint)
 {
-    const QString bindfs = QStandardPaths::findExecutable(QStringLiteral("bindfs"));
-    if (bindfs.isEmpty()) {
-        whyNot_ = QStringLiteral("bindfs is not installed");
-        return;
-    }
+#ifdef BRINDLEWICK_TESTFS
     // Should the test itself die, so does the daemon: a mount whose daemon is gone fails at
     // once, where a stopped one would hang whatever looked at it.
     daemon_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    // In the foreground, so that the daemon is the process started here.
-    daemon_.start(bindfs, {QStringLiteral("-f"), source, mountPoint});
+    daemon_.start(QStringLiteral(BRINDLEWICK_TESTFS),
+                  {source, mountPoint, QString::number(delay.count())});
+#else
+    Q_UNUSED(source);
+    Q_UNUSED(delay);
+    whyNot_ = QStringLiteral("built without libfuse3");
+    return;
+#endif
     const QDeadlineTimer deadline(5000);
     while (!isMountPoint(mountPoint) && !deadline.hasExpired() &&
            daemon_.state() != QProcess::NotRunning)
@@ -64,7 +66,7 @@ StoppableMount::~StoppableMount()
         return;
     ::kill(pid_t(daemon_.processId()), SIGCONT);
     if (mounted_ && ::umount2(QFile::encodeName(mountPoint_).constData(), MNT_DETACH) != 0)
-        QProcess::execute(QStringLiteral("fusermount"),
+        QProcess::execute(QStringLiteral("fusermount3"),
                           {QStringLiteral("-u"), QStringLiteral("-z"), mountPoint_});
     if (!daemon_.waitForFinished(3000)) {
         daemon_.kill();
@@ -75,6 +77,11 @@ StoppableMount::~StoppableMount()
 void StoppableMount::stop()
 {
     ::kill(pid_t(daemon_.processId()), SIGSTOP);
+}
+
+void StoppableMount::resume()
+{
+    ::kill(pid_t(daemon_.processId()), SIGCONT);
 }
 
 } // namespace brindlewick::test

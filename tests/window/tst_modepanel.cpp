@@ -4,9 +4,12 @@
 #include "support/WindowFixture.h"
 #include "window/NodeTree.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -90,6 +93,8 @@ private Q_SLOTS:
     void boxIsClearAfterComingBackFromAttach();
     void greyedBoxIgnoresClicks();
     void programChangeOfTheBoxEndsInTheAttachMode();
+    void modeStaysWhileABoxAsks_data();
+    void modeStaysWhileABoxAsks();
 };
 
 void ModePanelTest::transitions_data()
@@ -170,6 +175,39 @@ void ModePanelTest::programChangeOfTheBoxEndsInTheAttachMode()
     QCOMPARE(f.modeInEffect(), 1);
     QVERIFY(!c.chkCase->isChecked());
     QVERIFY(!c.chkCase->isEnabled());
+}
+
+void ModePanelTest::modeStaysWhileABoxAsks_data()
+{
+    QTest::addColumn<State>("from");
+    QTest::addColumn<QString>("pressed"); // by a screen reader, while the confirmation is up
+    QTest::newRow("attach at the end") << State::A << u"optAttachEnd"_s;
+    QTest::newRow("replace") << State::A << u"optReplace"_s;
+    QTest::newRow("attach at the beginning") << State::D << u"optAttachBegin"_s;
+    QTest::newRow("case") << State::D << u"chkCase"_s;
+}
+
+void ModePanelTest::modeStaysWhileABoxAsks()
+{
+    QFETCH(State, from);
+    QFETCH(QString, pressed);
+    Panel f;
+    const WindowControls &c = f.ui;
+    enter(c, from);
+    auto *control = f.window.findChild<QAbstractButton *>(pressed);
+    QVERIFY(control);
+    f.select({u"aA.txt"_s});
+    if (from == State::D)
+        f.expectNotice(); // " old " is in no name
+    f.expectConfirmation(MsgBoxAnswer::No, std::nullopt, [control] {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    });
+    typeTexts(c);
+    c.cmdRename->click();
+    QVERIFY(f.dialogs.allAnswered());
+    verifyState(f, from);
+    QCOMPARE(c.Text1->text(), u" old "_s);
 }
 
 QTEST_MAIN(ModePanelTest)

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Brindlewick developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/StoppableMount.h"
 #include "support/WindowFixture.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -54,6 +56,8 @@ private Q_SLOTS:
     void renamesTheSelectionAsClicked();
     void paintsButTakesNoInputWhileRenaming();
     void closingWaitsForTheRenamingToEnd();
+    void stoppedFileSystemEndsTheRenamingInTime_data();
+    void stoppedFileSystemEndsTheRenamingInTime();
 };
 
 void RenameHandlersTest::guardsEndTheCommandSilently()
@@ -253,6 +257,47 @@ void RenameHandlersTest::closingWaitsForTheRenamingToEnd()
     QVERIFY(!closedAtOnce);
     QCOMPARE(f.onDisk(), (QStringList{u"a_1.txt"_s, u"b_1.txt"_s, u"c_1.txt"_s}));
     QTRY_VERIFY(!f.window.isVisible());
+}
+
+void RenameHandlersTest::stoppedFileSystemEndsTheRenamingInTime_data()
+{
+    QTest::addColumn<bool>("closed"); // the window closed while it waits
+    QTest::newRow("waited out") << false;
+    QTest::newRow("closed meanwhile") << true;
+}
+
+void RenameHandlersTest::stoppedFileSystemEndsTheRenamingInTime()
+{
+    QFETCH(bool, closed);
+    WindowFixture f;
+    f.make({u"C:\\mnt"_s}, {u"C:\\source\\work\\a.txt"_s, u"C:\\source\\work\\b.txt"_s});
+    StoppableMount mount(f.drives.native(u"C:\\source"_s), f.drives.native(u"C:\\mnt"_s));
+    if (!mount.isMounted())
+        QSKIP(qPrintable(mount.whyNot()));
+    const std::chrono::milliseconds patience(1000);
+    f.drives.platform().setPatience(patience);
+    f.showFolder(u"C:\\mnt\\work"_s);
+    f.select({u"a.txt"_s, u"b.txt"_s});
+    const BusyPaints paints(f.window, f.ui.lsList->viewport());
+    QElapsedTimer took;
+    f.expectConfirmation(MsgBoxAnswer::Yes, std::nullopt, [&] {
+        mount.stop();
+        took.start();
+        if (closed)
+            QTimer::singleShot(300, &f.window, &QWidget::close);
+    });
+    if (!closed)
+        f.expectError();
+    f.rename(f.ui.optAttachBegin, u"x"_s);
+    QVERIFY2(took.elapsed() < patience.count() + 1000, qPrintable(QString::number(took.elapsed())));
+    QVERIFY(paints.count() > 0);
+    QVERIFY(f.dialogs.allAnswered());
+    if (closed)
+        QTRY_VERIFY(!f.window.isVisible());
+    else
+        QVERIFY(f.dialogs.boxes().last().details.contains(u"stopped answering"_s));
+    mount.resume();
+    QCOMPARE(f.drives.entriesOf(u"C:\\source\\work"_s), (QStringList{u"a.txt"_s, u"b.txt"_s}));
 }
 
 QTEST_MAIN(RenameHandlersTest)

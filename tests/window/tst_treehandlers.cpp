@@ -552,6 +552,7 @@ void TreeHandlersTest::stoppedFileSystemFailsAsUnreadable()
     StoppableMount mount(f.drives.native(u"C:\\source"_s), f.drives.native(u"C:\\mnt"_s));
     if (!mount.isMounted())
         QSKIP(qPrintable(mount.whyNot()));
+    f.drives.platform().setPatience(std::chrono::seconds(1));
     mount.stop();
     f.start(); // its look-ahead asks nothing of the mount, or it would never end
     TreeNode *mnt = f.node(u"C:\\\\mnt"_s);
