@@ -5,7 +5,7 @@
 # if one is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev desktop-file-utils appstream "$@")
+packages=(cmake ninja-build g++ qt6-base-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -7,9 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The package's and the licences' checks need their tools as well, and the tests of a file
-# system that stops answering a FUSE one to stop.
-scripts/install-deps.sh dpkg-dev lintian reuse pkg-config libfuse3-dev fuse3
+# The checks of the installed files, the package and the licences need their tools as well, and
+# the tests of a file system that answers slowly or stops answering a FUSE one of their own.
+scripts/install-deps.sh desktop-file-utils appstream dpkg-dev lintian reuse pkg-config \
+    libfuse3-dev fuse3
 jobs=$(nproc)
 
 cmake --preset default

@@ -2,10 +2,12 @@
 # SPDX-FileCopyrightText: 2026 The Brindlewick developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks what a desktop needs of it.
-# Usage: check_install.sh CMAKE BUILD_DIR
+# Usage: check_install.sh CMAKE BUILD_DIR [RECORDS]; RECORDS OFF where debhelper installs the
+# copyright and the Debian changelog instead.
 set -euo pipefail
 cmake_command=$1
 build_dir=$2
+records=${3:-ON}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -30,8 +32,10 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 grep -q "^Icon=$id$" "$prefix/share/applications/$id.desktop"
 test -s "$prefix/share/man/man1/brindlewick.1.gz"
-test -s "$prefix/share/doc/brindlewick/copyright"
-test -s "$prefix/share/doc/brindlewick/changelog.Debian.gz"
+if [ "$records" = ON ]; then
+    test -s "$prefix/share/doc/brindlewick/copyright"
+    test -s "$prefix/share/doc/brindlewick/changelog.Debian.gz"
+fi
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
     "$prefix/share/metainfo/$id.metainfo.xml"
 echo "installed files check out"
