@@ -6,8 +6,10 @@
 #include "platform/MountTable.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QThread>
+#include <algorithm>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/prctl.h>
@@ -83,7 +85,27 @@ StoppableMount::~StoppableMount()
 
 void StoppableMount::stop()
 {
-    ::kill(pid_t(daemon_.processId()), SIGSTOP);
+    const qint64 pid = daemon_.processId();
+    ::kill(pid_t(pid), SIGSTOP);
+    // A thread of the daemon that is at work when the signal comes still answers one question:
+    // the stop is done once every thread is stopped.
+    const auto allStopped = [pid] {
+        const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+        const QStringList threads = tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        return !threads.isEmpty() &&
+               std::all_of(threads.begin(), threads.end(), [&](const QString &thread) {
+                   QFile stat(tasks.filePath(thread + QStringLiteral("/stat")));
+                   if (!stat.open(QIODevice::ReadOnly))
+                       return false;
+                   const QByteArray line = stat.readAll();
+                   const qsizetype state = line.lastIndexOf(')') + 2;
+                   return state > 1 && state < line.size() &&
+                          (line[state] == 'T' || line[state] == 't');
+               });
+    };
+    const QDeadlineTimer deadline(2000);
+    while (!allStopped() && !deadline.hasExpired())
+        QThread::msleep(5);
 }
 
 void StoppableMount::resume()
