@@ -8,6 +8,8 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace brindlewick
 {
@@ -30,5 +32,16 @@ private:
 // when the file system answers, if ever: work must own all it uses.
 void waitWhileAnswering(std::function<void(Answers &)> work, std::chrono::milliseconds silence,
                         const WaitHooks &hooks);
+
+// The same for work that gives a result, which is kept for the thread should it be left waiting.
+template<typename Result, typename Work>
+Result answerOf(Work work, std::chrono::milliseconds silence, const WaitHooks &hooks)
+{
+    const auto result = std::make_shared<std::optional<Result>>();
+    waitWhileAnswering(
+        [result, work = std::move(work)](Answers &answers) { result->emplace(work(answers)); },
+        silence, hooks);
+    return std::move(**result);
+}
 
 } // namespace brindlewick

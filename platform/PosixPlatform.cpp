@@ -442,26 +442,20 @@ Result PosixPlatform::ask(const FolderHandle &folder, Work &&work) const
     const int own = ::fcntl(folder.descriptor(), F_DUPFD_CLOEXEC, 0);
     if (own < 0)
         fail(QStringLiteral("Cannot ask folder"), folder.path(), errno);
-    struct Shared {
-        explicit Shared(int fd) : descriptor(fd) {}
-        Descriptor descriptor;
-        std::optional<Result> result;
-        std::atomic<bool> finished = false;
-    };
-    const auto shared = std::make_shared<Shared>(own);
+    const auto descriptor = std::make_shared<Descriptor>(own);
+    const auto finished = std::make_shared<std::atomic<bool>>(false);
     try {
-        waitWhileAnswering(
-            [shared, work = std::forward<Work>(work)](Answers &answers) {
-                const auto done = qScopeGuard([&] { shared->finished = true; });
-                shared->result.emplace(work(shared->descriptor.get(), &answers));
+        return answerOf<Result>(
+            [descriptor, finished, work = std::forward<Work>(work)](Answers &answers) {
+                const auto done = qScopeGuard([&] { *finished = true; });
+                return work(descriptor->get(), &answers);
             },
             patience_, waitHooks_);
     } catch (const PlatformError &) {
-        if (!shared->finished)
+        if (!*finished)
             folder.markStoppedAnswering();
         throw;
     }
-    return std::move(*shared->result);
 }
 
 OpenFolder PosixPlatform::openFolder(const QString &folder) const
@@ -471,11 +465,9 @@ OpenFolder PosixPlatform::openFolder(const QString &folder) const
     OpenedFolder opened;
     if (mayStop) {
         // Left waiting, the thread closes what it opens once the file system answers.
-        const auto result = std::make_shared<std::optional<OpenedFolder>>();
-        waitWhileAnswering([result, native = path.native](
-                               Answers &answers) { result->emplace(openNative(native, &answers)); },
-                           patience_, waitHooks_);
-        opened = std::move(**result);
+        opened = answerOf<OpenedFolder>(
+            [native = path.native](Answers &answers) { return openNative(native, &answers); },
+            patience_, waitHooks_);
     } else {
         opened = openNative(path.native);
         // A link may have led onto such a file system, which answered this time.
@@ -516,12 +508,14 @@ bool PosixPlatform::isAtItsPath(const FolderHandle &folder) const
         answered(answers);
         return found && S_ISDIR(status.st_mode) && identityOf(status) == identity;
     };
-    // The path may lead onto such a file system now, even if the folder was not on one.
-    if (!folder.mayStopAnswering() &&
-        (mounts_.noneMayStopAnswering() || !mounts_.mayStopAnswering(native)))
-        return atItsPath(-1, nullptr);
     // Asked through the folder, so that a silence is remembered there.
-    return ask<bool>(folder, atItsPath);
+    if (folder.mayStopAnswering())
+        return ask<bool>(folder, atItsPath);
+    if (mounts_.noneMayStopAnswering() || !mounts_.mayStopAnswering(native))
+        return atItsPath(-1, nullptr);
+    // The path leads onto such a file system now, though the folder was not on one.
+    return answerOf<bool>([atItsPath](Answers &answers) { return atItsPath(-1, &answers); },
+                          patience_, waitHooks_);
 }
 
 bool PosixPlatform::isInSystemFolder(const FolderHandle &folder) const
@@ -548,23 +542,24 @@ FollowLink PosixPlatform::linkFollower() const
                                                            struct stat &status) {
         if (*givenUp)
             return false;
-        const auto found = std::make_shared<std::optional<struct stat>>();
+        std::optional<struct stat> found;
         try {
-            waitWhileAnswering(
-                [found, dirFd, name = QByteArray(name)](Answers &) {
+            found = answerOf<std::optional<struct stat>>(
+                [ dirFd, name = QByteArray(name) ](Answers &) -> std::optional<struct stat> {
                     struct stat target {
                     };
-                    if (followDirectly(dirFd, name.constData(), target))
-                        *found = target;
+                    if (!followDirectly(dirFd, name.constData(), target))
+                        return std::nullopt;
+                    return target;
                 },
                 patience_, waitHooks_);
         } catch (const PlatformError &) {
             *givenUp = true;
             return false;
         }
-        if (*found)
-            status = **found;
-        return found->has_value();
+        if (found)
+            status = *found;
+        return found.has_value();
     };
 }
 
