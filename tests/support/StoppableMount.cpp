@@ -106,6 +106,9 @@ void StoppableMount::stop()
     const QDeadlineTimer deadline(2000);
     while (!allStopped() && !deadline.hasExpired())
         QThread::msleep(5);
+    // The kernel takes what the daemon answered within the same clock tick as still fresh, however
+    // short the time it may keep it: a question asked at once could still be answered from there.
+    QThread::msleep(30);
 }
 
 void StoppableMount::resume()
