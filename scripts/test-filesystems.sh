@@ -85,7 +85,7 @@ make_image() {
 start_machine() {
     machine=0
     local fs=$1 dir=$work/$1
-    mkdir -m 755 "$dir"
+    [ -d "$dir" ] || mkdir -m 755 "$dir"
     cp "$work/programs" "$dir/programs"
     make_image "$fs" "$dir/image" || { echo "cannot make the image" >"$dir/skip"; return; }
     local settings=(brindlewick.fs="$fs" brindlewick.work="$dir")
@@ -124,6 +124,13 @@ start_machine() {
     machines+=("$machine")
 }
 
+# True when the machine of one file system ended before it reached its tests, with nothing said
+# that would explain it (a skip or a refused mount): its kernel or emulator failed, not the tests.
+never_reached_tests() {
+    local dir=$work/$1
+    [ ! -f "$dir/skip" ] && [ ! -f "$dir/mounted" ] && [ ! -f "$dir/mount-error" ]
+}
+
 # Sums what the programs of one machine said into one line.
 report() {
     local fs=$1 dir=$work/$1 seconds=$2
@@ -138,7 +145,9 @@ report() {
         return
     fi
     if [ ! -f "$dir/mounted" ]; then
-        printf '%-9s FAILED: the machine never reached its tests; its console ended:\n' "$fs"
+        printf '%-9s FAILED: the machine never reached its tests, twice; its consoles ended:\n' "$fs"
+        tail -n 5 "$dir/console.first" 2>/dev/null | sed 's/^/    /'
+        echo '    ...'
         tail -n 5 "$dir/console" 2>/dev/null | sed 's/^/    /'
         bad=$((bad + 1))
         return
@@ -208,8 +217,17 @@ while [ ${#pending[@]} -gt 0 ] || [ ${#running[@]} -gt 0 ]; do
             still+=("$entry")
         else
             [ "$pid" != 0 ] && { wait "$pid" 2>/dev/null || true; }
-            report "$fs" $((SECONDS - started[$fs]))
             rm -f "$work/$fs/image"
+            # An emulated kernel has been seen to panic while booting, once in many runs; one
+            # more start tells that apart from a machine that cannot run the tests at all.
+            if [ "$pid" != 0 ] && never_reached_tests "$fs" && [ ! -f "$work/$fs/console.first" ]; then
+                mv "$work/$fs/console" "$work/$fs/console.first" 2>/dev/null ||
+                    : >"$work/$fs/console.first"
+                printf '%-9s the machine stopped before its tests; starting it once more\n' "$fs"
+                pending=("$fs" "${pending[@]}")
+                continue
+            fi
+            report "$fs" $((SECONDS - started[$fs]))
         fi
     done
     running=("${still[@]}")
