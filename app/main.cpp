@@ -3,6 +3,7 @@
 
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
+#include "window/Translations.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlewick"));
     QApplication::setDesktopFileName(QStringLiteral("org.brindlewick.brindlewick"));
+    const brindlewick::Translations translations;
 
     const std::unique_ptr<brindlewick::PosixPlatform> platform =
         brindlewick::PosixPlatform::forThisMachine();

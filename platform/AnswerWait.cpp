@@ -3,6 +3,7 @@
 
 #include "platform/AnswerWait.h"
 
+#include <QCoreApplication>
 #include <condition_variable>
 #include <exception>
 #include <memory>
@@ -38,8 +39,9 @@ void waitWhileAnswering(std::function<void(Answers &)> work, std::chrono::millis
             shared->done.notify_all();
         }).detach();
     } catch (const std::system_error &error) {
-        throw PlatformError(QStringLiteral("No thread to ask the file system on: ") +
-                            QString::fromLocal8Bit(error.what()));
+        throw PlatformError(
+            QCoreApplication::translate("AnswerWait", "No thread to ask the file system on: %1")
+                .arg(QString::fromLocal8Bit(error.what())));
     }
 
     using Clock = std::chrono::steady_clock;
@@ -77,11 +79,13 @@ void waitWhileAnswering(std::function<void(Answers &)> work, std::chrono::millis
     if (told && hooks.ended)
         hooks.ended();
     if (!finished && givenUp)
-        throw PlatformError(QStringLiteral("The wait for the file system was given up"));
+        throw PlatformError(
+            QCoreApplication::translate("AnswerWait", "The wait for the file system was given up"));
     if (!finished)
-        throw PlatformError(QStringLiteral("The file system stopped answering: no answer for ") +
-                            QString::number(double(silence.count()) / 1000, 'g', 3) +
-                            QStringLiteral(" s"));
+        throw PlatformError(
+            QCoreApplication::translate("AnswerWait",
+                                        "The file system stopped answering: no answer for %1 s")
+                .arg(double(silence.count()) / 1000, 0, 'g', 3));
     if (error)
         std::rethrow_exception(error);
 }

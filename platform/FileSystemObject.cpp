@@ -3,6 +3,7 @@
 
 #include "platform/FileSystemObject.h"
 
+#include <QCoreApplication>
 namespace brindlewick
 {
 
@@ -31,8 +32,9 @@ FileObject FileSystemObject::GetFile(const OpenFolder &folder, const QString &na
     foundIn_.reset();
     foundName_.clear();
     if (!foundJustNow && !platform_.isFile(*folder, name))
-        throw PlatformError(QStringLiteral("No file \"") + name + QStringLiteral("\" in \"") +
-                            folder->path() + u'"');
+        throw PlatformError(
+            QCoreApplication::translate("FileSystemObject", "No file \"%1\" in \"%2\"")
+                .arg(name, folder->path()));
     return FileObject(platform_, folder, name);
 }
 

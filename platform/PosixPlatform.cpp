@@ -8,6 +8,7 @@
 #include "platform/MountTable.h"
 #include "platform/NameOrder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QVarLengthArray>
@@ -35,10 +36,10 @@ QString errnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-[[noreturn]] void fail(const QString &what, const QString &path, int error)
+// What is the matter with a path, as "Cannot read folder "%1": %2", with the system's reason.
+[[noreturn]] void fail(const QString &pattern, const QString &path, int error)
 {
-    throw PlatformError(what + QStringLiteral(" \"") + path + QStringLiteral("\": ") +
-                        errnoText(error));
+    throw PlatformError(pattern.arg(path, errnoText(error)));
 }
 
 bool isAscii(QStringView text)
@@ -253,7 +254,8 @@ FolderListing listNative(int dirFd, bool fromStart, EntryKind kind, const QStrin
 {
     // One open folder serves every listing of it, each from the start.
     if (fromStart && ::lseek(dirFd, 0, SEEK_SET) != 0)
-        fail(QStringLiteral("Cannot read folder"), path, errno);
+        fail(QCoreApplication::translate("PosixPlatform", "Cannot read folder \"%1\": %2"), path,
+             errno);
 
     FolderListing listing;
     // The folder and those above it, read only when a link to a folder turns up.
@@ -266,7 +268,8 @@ FolderListing listNative(int dirFd, bool fromStart, EntryKind kind, const QStrin
         const ssize_t filled = ::getdents64(dirFd, buffer, sizeof buffer);
         answered(answers);
         if (filled < 0)
-            fail(QStringLiteral("Cannot read folder"), path, errno);
+            fail(QCoreApplication::translate("PosixPlatform", "Cannot read folder \"%1\": %2"),
+                 path, errno);
         if (filled == 0)
             break;
         // Most folders fit in one read: room for all their names at once.
@@ -322,19 +325,26 @@ void renameNative(int dirFd, const QString &path, const QString &name, const QSt
     const int error = errno;
     const QString file = path.endsWith(u'\\') ? path + name : path + u'\\' + name;
     if (result == TakenMeanwhile)
-        throw PlatformError(QStringLiteral("Cannot rename \"") + file + QStringLiteral("\": \"") +
-                            newName + QStringLiteral("\" was taken by another program meanwhile"));
+        throw PlatformError(
+            QCoreApplication::translate(
+                "PosixPlatform",
+                "Cannot rename \"%1\": \"%2\" was taken by another program meanwhile")
+                .arg(file, newName));
     if (error == EEXIST)
-        throw PlatformError(QStringLiteral("Cannot rename \"") + file + QStringLiteral("\": \"") +
-                            newName + QStringLiteral("\" already exists"));
-    fail(QStringLiteral("Cannot rename to \"") + newName + QStringLiteral("\":"), file, error);
+        throw PlatformError(QCoreApplication::translate(
+                                "PosixPlatform", "Cannot rename \"%1\": \"%2\" already exists")
+                                .arg(file, newName));
+    throw PlatformError(
+        QCoreApplication::translate("PosixPlatform", "Cannot rename to \"%1\": \"%2\": %3")
+            .arg(newName, file, errnoText(error)));
 }
 
 void flushNative(int dirFd, const QString &path)
 {
     // EINVAL and EROFS: a file system with nothing to flush, or that cannot.
     if (::fsync(dirFd) != 0 && errno != EINVAL && errno != EROFS)
-        fail(QStringLiteral("Cannot flush folder"), path, errno);
+        fail(QCoreApplication::translate("PosixPlatform", "Cannot flush folder \"%1\": %2"), path,
+             errno);
 }
 
 } // namespace
@@ -368,10 +378,12 @@ PosixPlatform::MappedPath PosixPlatform::map(QStringView path) const
     // apart.
     const std::optional<CheckedDrivePath> checked = checkDrivePath(path);
     if (!checked)
-        throw PlatformError(QStringLiteral("Not a drive path: \"") + path.toString() + u'"');
+        throw PlatformError(
+            QCoreApplication::translate("PosixPlatform", "Not a drive path: \"%1\"").arg(path));
     const Drive *drive = drives_.find(checked->letter);
     if (!drive)
-        throw PlatformError(QStringLiteral("No drive ") + checked->letter + u':');
+        throw PlatformError(QCoreApplication::translate("PosixPlatform", "No drive %1")
+                                .arg(checked->letter + u':'));
 
     const QStringView below = checked->below;
     MappedPath mapped;
@@ -410,7 +422,7 @@ QString PosixPlatform::volumeLabel(const QString &drive) const
     const std::optional<DrivePath> path = parseDrivePath(drive);
     const Drive *found = path && path->isRoot() ? drives_.find(path->letter) : nullptr;
     if (!found)
-        throw PlatformError(QStringLiteral("No drive ") + drive);
+        throw PlatformError(QCoreApplication::translate("PosixPlatform", "No drive %1").arg(drive));
     // The drive text ends in "(C:)" and is read back from there: keep the label from
     // carrying its own colon or separator.
     QString label = found->label;
@@ -435,13 +447,15 @@ Result PosixPlatform::ask(const FolderHandle &folder, Work &&work) const
     if (!folder.mayStopAnswering())
         return work(folder.descriptor(), nullptr);
     if (folder.hasStoppedAnswering())
-        throw PlatformError(QStringLiteral("The file system of \"") + folder.path() +
-                            QStringLiteral("\" stopped answering"));
+        throw PlatformError(QCoreApplication::translate(
+                                "PosixPlatform", "The file system of \"%1\" stopped answering")
+                                .arg(folder.path()));
     // The thread gets a descriptor of its own: should it be left waiting, the folder's may be
     // closed and its number given to another folder before the file system answers.
     const int own = ::fcntl(folder.descriptor(), F_DUPFD_CLOEXEC, 0);
     if (own < 0)
-        fail(QStringLiteral("Cannot ask folder"), folder.path(), errno);
+        fail(QCoreApplication::translate("PosixPlatform", "Cannot ask folder \"%1\": %2"),
+             folder.path(), errno);
     const auto descriptor = std::make_shared<Descriptor>(own);
     const auto finished = std::make_shared<std::atomic<bool>>(false);
     try {
@@ -475,7 +489,8 @@ OpenFolder PosixPlatform::openFolder(const QString &folder) const
                   mounts_.mayStopAnswering(opened.descriptor.get());
     }
     if (opened.error != 0)
-        fail(QStringLiteral("Cannot open folder"), folder, opened.error);
+        fail(QCoreApplication::translate("PosixPlatform", "Cannot open folder \"%1\": %2"), folder,
+             opened.error);
     return std::make_shared<const FolderHandle>(opened.descriptor.release(), path.readBack,
                                                 opened.identity, mayStop);
 }
@@ -601,11 +616,15 @@ void PosixPlatform::renameFile(const FolderHandle &folder, const QString &name,
                                const QString &newName) const
 {
     if (!isRepresentableName(name))
-        throw PlatformError(QStringLiteral("Not a file name: \"") + name + u'"');
+        throw PlatformError(
+            QCoreApplication::translate("PosixPlatform", "Not a file name: \"%1\"").arg(name));
     if (!isRepresentableName(newName))
-        throw PlatformError(QStringLiteral("Invalid file name \"") + newName + u'"');
+        throw PlatformError(
+            QCoreApplication::translate("PosixPlatform", "Invalid file name \"%1\"").arg(newName));
     if (QString::fromUtf8(newName.toUtf8()) != newName)
-        throw PlatformError(QStringLiteral("File name is not valid text: \"") + newName + u'"');
+        throw PlatformError(
+            QCoreApplication::translate("PosixPlatform", "File name is not valid text: \"%1\"")
+                .arg(newName));
     if (!folder.mayStopAnswering()) {
         renameNative(folder.descriptor(), folder.path(), name, newName, firstRenameWay_,
                      whileNameReserved_ ? &whileNameReserved_ : nullptr);

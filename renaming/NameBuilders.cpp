@@ -6,6 +6,7 @@
 #include "platform/DrivePath.h"
 #include "renaming/FileNames.h"
 
+#include <QCoreApplication>
 namespace brindlewick
 {
 
@@ -171,18 +172,23 @@ QString confirmationPrompt(const std::vector<NameRow> &rows)
         // what the run will do.
         listed += u"    "_s + spelledOut(rows[k].fullName()) + crlf;
         if (k == 2) {
-            listed += u"        (etcetera)"_s + crlf;
+            listed +=
+                u"        "_s + QCoreApplication::translate("NameBuilders", "(etcetera)") + crlf;
             break;
         }
     }
-    return u"Warning:  There is no undo!"_s + crlf + crlf + u"Renamed Files:"_s + crlf + listed +
-           crlf + u"Do you wish to continue?"_s;
+    // Each line is translated alone: the blank lines and the indents carry the box's layout.
+    return QCoreApplication::translate("NameBuilders", "Warning:  There is no undo!") + crlf +
+           crlf + QCoreApplication::translate("NameBuilders", "Renamed Files:") + crlf + listed +
+           crlf + QCoreApplication::translate("NameBuilders", "Do you wish to continue?");
 }
 
 QString unchangedNamesNotice()
 {
-    return u"Some files did not contain the string to be replaced."_s + crlf + crlf +
-           u"Those files will not be renamed."_s;
+    return QCoreApplication::translate("NameBuilders",
+                                       "Some files did not contain the string to be replaced.") +
+           crlf + crlf +
+           QCoreApplication::translate("NameBuilders", "Those files will not be renamed.");
 }
 
 } // namespace brindlewick

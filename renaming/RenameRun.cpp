@@ -7,6 +7,7 @@
 #include "platform/FileSystemObject.h"
 #include "renaming/FileNames.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace brindlewick
@@ -22,11 +23,17 @@ QString RenameOutcome::details() const
     // from being made are spelled out, not drawn.
     QString text;
     if (unflushed)
-        text = u"Every file was renamed, but the folder could not be flushed to disk.\r\n"_s;
+        text = QCoreApplication::translate(
+                   "RenameRun",
+                   "Every file was renamed, but the folder could not be flushed to disk.") +
+               u"\r\n"_s;
     else if (!failedName.isEmpty())
-        text = u"File: "_s + spelledOut(failedName) + u"\r\nNew name: "_s +
-               spelledOut(plannedName) + u"\r\n"_s;
-    return text + u"Reason: "_s + spelledOut(*failure);
+        text =
+            QCoreApplication::translate("RenameRun", "File: %1").arg(spelledOut(failedName)) +
+            u"\r\n"_s +
+            QCoreApplication::translate("RenameRun", "New name: %1").arg(spelledOut(plannedName)) +
+            u"\r\n"_s;
+    return text + QCoreApplication::translate("RenameRun", "Reason: %1").arg(spelledOut(*failure));
 }
 
 RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
@@ -38,12 +45,14 @@ RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
     qsizetype at = -1; // the file in hand, while there is one
     try {
         if (names.size() != qsizetype(planned.size()))
-            throw PlatformError(u"The plan does not match the selection"_s);
+            throw PlatformError(
+                QCoreApplication::translate("RenameRun", "The plan does not match the selection"));
         // The files are renamed in the very folder that was listed, held open since then. If
         // its path now leads elsewhere (the folder or one above it replaced, a mount gone), the
         // files there are not the ones listed: nothing is touched.
         if (!folder || !platform.isAtItsPath(*folder))
-            throw PlatformError(u"The listed folder is no longer at its path"_s);
+            throw PlatformError(QCoreApplication::translate(
+                "RenameRun", "The listed folder is no longer at its path"));
         FileSystemObject fso(platform);
         for (qsizetype k = 0; k < names.size(); ++k) {
             at = k;
@@ -53,7 +62,9 @@ RenameOutcome runRenames(const Platform &platform, const OpenFolder &folder,
                 // A name the list would hide fails like a taken one: the file would vanish
                 // from the list, and could not be renamed back here.
                 if (!isListedFileName(newName))
-                    throw PlatformError(u"Not a name the list shows: \""_s + newName + u'"');
+                    throw PlatformError(QCoreApplication::translate(
+                                            "RenameRun", "Not a name the list shows: \"%1\"")
+                                            .arg(newName));
                 file.setName(newName);
                 unflushed = true;
             }

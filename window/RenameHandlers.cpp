@@ -72,13 +72,13 @@ void frmMain::ReplaceText(qsizetype selFiles, int compareMethod)
     const Qt::CaseSensitivity sensitivity =
         compareMethod == 1 ? Qt::CaseInsensitive : Qt::CaseSensitive;
     if (replaceInNames(selNames, Text1->text(), Text2->text(), sensitivity))
-        MsgBox(unchangedNamesNotice(), Information, u"Brindlewick"_s);
+        MsgBox(unchangedNamesNotice(), Information, tr("Brindlewick"));
     confirmAndRename(selFiles);
 }
 
 void frmMain::confirmAndRename(qsizetype selFiles)
 {
-    if (MsgBox(confirmationPrompt(selNames), YesNo, u"Renaming Files..."_s) == MsgBoxAnswer::No)
+    if (MsgBox(confirmationPrompt(selNames), YesNo, tr("Renaming Files...")) == MsgBoxAnswer::No)
         return;
     RenameFiles(selFiles);
 }
@@ -101,12 +101,12 @@ void frmMain::RenameFiles(qsizetype selFiles)
         for (qsizetype k = 0; k < outcome.done; ++k)
             renamed.append(plan[std::size_t(k)].fullName());
         lsList->showRenamed(selection.names.first(outcome.done), renamed);
-        MsgBox(u"Not all files were renamed!"_s, Critical, u"Brindlewick - Error"_s,
+        MsgBox(tr("Not all files were renamed!"), Critical, tr("Brindlewick - Error"),
                outcome.details());
         return;
     }
     pbStatus->setValue(0);
-    MsgBox(u"File renaming complete."_s, OkOnly, u"Brindlewick - Success"_s);
+    MsgBox(tr("File renaming complete."), OkOnly, tr("Brindlewick - Success"));
     File1.Refresh();
     QCoreApplication::processEvents();
     DisplayFiles();

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
+#include <climits>
 
 namespace brindlewick
 {
@@ -54,7 +55,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return QStringLiteral("Name");
+            return ReportList::tr("Name");
         return {};
     }
 
@@ -124,12 +125,11 @@ qsizetype ReportList::selectedCount() const
 
 void ReportList::describe()
 {
-    const qsizetype files = itemCount();
-    QString description =
-        files == 1 ? QStringLiteral("1 file") : QString::number(files) + QStringLiteral(" files");
-    description +=
-        QStringLiteral(", ") + QString::number(selectedCount()) + QStringLiteral(" selected");
-    setAccessibleDescription(description);
+    // Counts past what an int holds are not shown to anybody; plural forms take an int.
+    const auto count = [](qsizetype n) { return int(std::min<qsizetype>(n, INT_MAX)); };
+    setAccessibleDescription(tr("%1, %2", "files, then how many are selected")
+                                 .arg(tr("%n file(s)", nullptr, count(itemCount())),
+                                      tr("%n selected", "files", count(selectedCount()))));
 }
 
 std::vector<qsizetype> ReportList::selectedPositions() const

@@ -68,7 +68,7 @@ OpenFolder frmMain::openNodeFolder(const TreeNode &node, FolderBrowser::OpenFor 
 
 void frmMain::refuseSystemFolder()
 {
-    MsgBox(u"Brindlewick will not edit known system files!"_s, Critical, u"Error"_s);
+    MsgBox(tr("Brindlewick will not edit known system files!"), Critical, tr("Error"));
 }
 
 void frmMain::DirTree_NodeClick(TreeNode *Node)

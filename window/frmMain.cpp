@@ -69,27 +69,27 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
     lsList = place(new ReportList(this), {2670, -15, 3375, 3135}, Anchor::List);
     Text1 = place(new QLineEdit(this), {2760, 3480, 3135, 285}, Anchor::BottomRight);
     Text2 = place(new QLineEdit(this), {4440, 3480, 1455, 285}, Anchor::BottomRight);
-    optAttachBegin = place(new QRadioButton(QStringLiteral("Attach to &Beginning"), this),
+    optAttachBegin = place(new QRadioButton(tr("Attach to &Beginning"), this),
                            {2880, 3840, 1815, 255}, Anchor::BottomRight);
-    optAttachEnd = place(new QRadioButton(QStringLiteral("Attach to &End"), this),
-                         {2880, 4200, 1815, 255}, Anchor::BottomRight);
-    optReplace = place(new QRadioButton(QStringLiteral("&Replace Text"), this),
-                       {2880, 4560, 1815, 255}, Anchor::BottomRight);
-    chkCase = place(new QCheckBox(QStringLiteral("&Case Sensitive"), this), {3480, 4920, 1575, 375},
+    optAttachEnd = place(new QRadioButton(tr("Attach to &End"), this), {2880, 4200, 1815, 255},
+                         Anchor::BottomRight);
+    optReplace = place(new QRadioButton(tr("&Replace Text"), this), {2880, 4560, 1815, 255},
+                       Anchor::BottomRight);
+    chkCase = place(new QCheckBox(tr("&Case Sensitive"), this), {3480, 4920, 1575, 375},
                     Anchor::BottomRight);
     DirTree = place(new NodeTree(img, this), {0, 0, 2685, 6015}, Anchor::Tree);
     DirTree->watchImage(QStringLiteral("open"));
     auto *bar = place(new QProgressBar(this), {0, 6000, 6015, 255}, Anchor::BottomSpan);
     pbStatus = new ProgressMeter(bar, this);
     pbStatus->setObjectName(QStringLiteral("pbStatus"));
-    Label1 = place(new QLabel(QStringLiteral("Text to add:"), this), {2760, 3240, 1215, 255},
+    Label1 =
+        place(new QLabel(tr("Text to add:"), this), {2760, 3240, 1215, 255}, Anchor::BottomRight);
+    Label2 =
+        place(new QLabel(tr("Replace with:"), this), {4440, 3240, 1215, 255}, Anchor::BottomRight);
+    Label3 = place(new QLabel(tr("Text to replace:"), this), {2760, 3240, 1335, 255},
                    Anchor::BottomRight);
-    Label2 = place(new QLabel(QStringLiteral("Replace with:"), this), {4440, 3240, 1215, 255},
-                   Anchor::BottomRight);
-    Label3 = place(new QLabel(QStringLiteral("Text to replace:"), this), {2760, 3240, 1335, 255},
-                   Anchor::BottomRight);
-    cmdRename = place(new QPushButton(QStringLiteral("Rename Files"), this),
-                      {4440, 5520, 1455, 375}, Anchor::BottomRight);
+    cmdRename = place(new QPushButton(tr("Rename Files"), this), {4440, 5520, 1455, 375},
+                      Anchor::BottomRight);
     imgIcon = place(new QLabel(this), {5040, 4200, 240, 240}, Anchor::BottomRight);
 
     lsList->setObjectName(QStringLiteral("lsList"));
@@ -124,17 +124,17 @@ frmMain::frmMain(Platform &platform, Dialogs &dialogs, QWidget *parent)
     setNameColumnTwips(3030);
 
     // What a screen reader says for the controls without a caption of their own.
-    lsList->setAccessibleName(QStringLiteral("Files"));
-    DirTree->setAccessibleName(QStringLiteral("Drives and folders"));
-    bar->setAccessibleName(QStringLiteral("Progress"));
+    lsList->setAccessibleName(tr("Files"));
+    DirTree->setAccessibleName(tr("Drives and folders"));
+    bar->setAccessibleName(tr("Progress"));
     Text2->setAccessibleName(accessibleLabel(Label2));
     nameTextBox();
 
     hidMenu = new QMenu(QStringLiteral("hiddenMenu"), this);
     hidMenu->setObjectName(QStringLiteral("hidMenu"));
-    lsSelAll = hidMenu->addAction(QStringLiteral("Select &All"));
+    lsSelAll = hidMenu->addAction(tr("Select &All"));
     lsSelAll->setObjectName(QStringLiteral("lsSelAll"));
-    lsDeselAll = hidMenu->addAction(QStringLiteral("&Deselect All"));
+    lsDeselAll = hidMenu->addAction(tr("&Deselect All"));
     lsDeselAll->setObjectName(QStringLiteral("lsDeselAll"));
 
     // An option's handler runs when it becomes the chosen one; the box's handler whenever the

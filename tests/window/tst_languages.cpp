@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 The Brindlewick developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "support/WindowFixture.h"
+#include "window/NodeTree.h"
+#include "window/ProgressMeter.h"
+#include "window/ReportList.h"
+#include "window/Translations.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace brindlewick;
+using namespace brindlewick::test;
+using namespace Qt::StringLiterals;
+
+class LanguagesTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyLanguageFitsAndMirrors_data();
+    void everyLanguageFitsAndMirrors();
+};
+
+namespace
+{
+
+// Where the window puts each control, in twips, as drawn for a left-to-right language, and
+// for a captioned control how far its caption may reach: to the right edge of the panel, and
+// for "Text to replace:" to just before "Replace with:" beside it.
+struct Place {
+    QWidget *control;
+    QRect twips;
+    int roomEnd = 0;
+};
+
+std::vector<Place> placesOf(const WindowControls &c)
+{
+    constexpr int panelEnd = 5895;
+    return {
+        {c.lsList, {2670, -15, 3375, 3135}},
+        {c.Text1, {2760, 3480, 3135, 285}},
+        {c.Text2, {4440, 3480, 1455, 285}},
+        {c.optAttachBegin, {2880, 3840, 1815, 255}, panelEnd},
+        {c.optAttachEnd, {2880, 4200, 1815, 255}, panelEnd},
+        {c.optReplace, {2880, 4560, 1815, 255}, panelEnd},
+        {c.chkCase, {3480, 4920, 1575, 375}, panelEnd},
+        {c.DirTree, {0, 0, 2685, 6015}},
+        {c.Label1, {2760, 3240, 1215, 255}, panelEnd},
+        {c.Label2, {4440, 3240, 1215, 255}, panelEnd},
+        {c.Label3, {2760, 3240, 1335, 255}, 4440 - 60},
+        {c.cmdRename, {4440, 5520, 1455, 375}, panelEnd},
+    };
+}
+
+QRect pixels(QRect twips)
+{
+    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
+            twipsToPixels(twips.height())};
+}
+
+// Each access key once among the texts, compared as the keyboard does, without case.
+QString doubledAccessKey(const QStringList &texts)
+{
+    QSet<QKeySequence> seen;
+    for (const QString &text : texts) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty())
+            return u"no access key in \""_s + text + u'"';
+        if (seen.contains(key))
+            return u"access key doubled by \""_s + text + u'"';
+        seen.insert(key);
+    }
+    return {};
+}
+
+} // namespace
+
+void LanguagesTest::everyLanguageFitsAndMirrors_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << u"en"_s;
+    const QStringList shipped = Translations::shipped();
+    QVERIFY(shipped.size() >= 10);
+    for (const QString &language : shipped)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void LanguagesTest::everyLanguageFitsAndMirrors()
+{
+    QFETCH(QString, language);
+    const QLocale locale(language);
+    const bool english = locale.language() == QLocale::English;
+    const bool rightToLeft = locale.textDirection() == Qt::RightToLeft;
+    const Translations translations(locale);
+    QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+
+    // The widths below are only true where a font draws the language's letters.
+    const QHash<QString, QFontDatabase::WritingSystem> ownLetters = {
+        {u"fa"_s, QFontDatabase::Arabic},
+        {u"ja"_s, QFontDatabase::Japanese},
+        {u"zh_CN"_s, QFontDatabase::SimplifiedChinese}};
+    if (ownLetters.contains(language))
+        QVERIFY2(QFontDatabase::writingSystems().contains(ownLetters.value(language)),
+                 "no font draws the language: install fonts-dejavu-core and fonts-droid-fallback");
+
+    WindowFixture f;
+    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s});
+    f.start();
+    frmMain &w = f.window;
+    const WindowControls &c = f.ui;
+    QCOMPARE(c.cmdRename->text() == u"Rename Files"_s, english);
+    // Qt's own buttons, where Qt's translations are installed.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes"_s, english);
+    QVERIFY2(!c.lsList->accessibleDescription().contains(u'%'),
+             qPrintable(c.lsList->accessibleDescription()));
+
+    // Every caption fits the room the layout gives its control, at the usual font; a
+    // translation that does not is too long.
+    QCOMPARE(w.layoutScale(), 1.0);
+    for (const Place &place : placesOf(c)) {
+        if (place.roomEnd == 0)
+            continue;
+        const int room = twipsToPixels(place.roomEnd) - twipsToPixels(place.twips.x());
+        QVERIFY2(place.control->sizeHint().width() <= room,
+                 qPrintable(place.control->objectName() + u" is "_s +
+                            QString::number(place.control->sizeHint().width()) +
+                            u" pixels wide: "_s + place.control->property("text").toString()));
+    }
+
+    const QString inWindow = doubledAccessKey({c.optAttachBegin->text(), c.optAttachEnd->text(),
+                                               c.optReplace->text(), c.chkCase->text()});
+    QVERIFY2(inWindow.isEmpty(), qPrintable(inWindow));
+    const QString inMenu = doubledAccessKey({c.lsSelAll->text(), c.lsDeselAll->text()});
+    QVERIFY2(inMenu.isEmpty(), qPrintable(inMenu));
+
+    // In a right-to-left language every control stands at its place mirrored: the tree on the
+    // right, the list on the left, the panel on the left under it.
+    for (const Place &place : placesOf(c)) {
+        const QRect drawn = pixels(place.twips);
+        const QRect actual = place.control->geometry();
+        const int leadingEdge = rightToLeft ? w.width() - actual.right() - 1 : actual.left();
+        QVERIFY2(leadingEdge == drawn.left() && actual.top() == drawn.top(),
+                 qPrintable(place.control->objectName()));
+        if (place.roomEnd == 0)
+            QCOMPARE(actual.width(), drawn.width());
+    }
+    const QRect bar = c.pbStatus->bar()->geometry();
+    QCOMPARE(bar.left(), 0);
+    QCOMPARE(bar.right(), w.width() - 1);
+    // The option's circle and the bar's start follow the direction of the control.
+    for (const QWidget *control :
+         std::initializer_list<const QWidget *>{c.optAttachBegin, c.pbStatus->bar()})
+        QCOMPARE(control->layoutDirection(), QApplication::layoutDirection());
+    QVERIFY(!c.pbStatus->bar()->invertedAppearance());
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "tst_languages.moc"
