@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace brindlewick
@@ -31,18 +32,25 @@ constexpr int frameAllowance = 64;
 
 } // namespace
 
-double frmMain::fontScale() const
+double layoutScaleFor(int fontHeight, QSize available)
 {
-    // Never larger than the screen can hold, with room for the window's frame: the button and
-    // the bar must stay within reach. Text may then be cramped, but nothing is out of sight.
-    const double forFont = fontMetrics().height() / designFontHeight;
-    const QScreen *shownOn = screen();
-    if (!shownOn)
-        return std::max(1.0, forFont);
-    const QSize room = shownOn->availableGeometry().size() - QSize(frameAllowance, frameAllowance);
+    // Never larger than the screen can hold, with room for the window's frame, however the
+    // screen came to be small (a large font, a device pixel ratio, a forced DPI): the button
+    // and the bar must stay within reach. Text may then be cramped, but nothing is out of sight.
+    const double forFont = std::max(1.0, fontHeight / designFontHeight);
+    if (available.isEmpty())
+        return forFont;
+    const QSize room = available - QSize(frameAllowance, frameAllowance);
     const double forScreen = std::min(double(room.width()) * 15 / clientTwips.width(),
                                       double(room.height()) * 15 / clientTwips.height());
-    return std::max(1.0, std::min(forFont, forScreen));
+    return std::min(forFont, forScreen);
+}
+
+double frmMain::fontScale() const
+{
+    const QScreen *shownOn = screen();
+    return layoutScaleFor(fontMetrics().height(),
+                          shownOn ? shownOn->availableGeometry().size() : QSize());
 }
 
 void frmMain::placeWidget(QWidget *control, QRect twips, Anchor anchor)
@@ -85,6 +93,9 @@ void frmMain::applyPlacement(const Placement &placement)
         if (rect.right() >= width())
             rect.moveLeft(std::max(0, width() - rect.width()));
     }
+    // A right-to-left language reads the window from the right: every place mirrors.
+    if (layoutDirection() == Qt::RightToLeft)
+        rect.moveLeft(width() - rect.left() - rect.width());
     placement.widget->setGeometry(rect);
 }
 
@@ -106,11 +117,32 @@ QSize frmMain::clientSize() const
 void frmMain::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::FontChange)
-        return;
+    if (event->type() == QEvent::FontChange)
+        rescale();
+    else if (event->type() == QEvent::LayoutDirectionChange)
+        relayout();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A screen of another scale or size, once the window is moved there, gets the layout anew.
+    if (QWindow *shown = windowHandle(); shown && !watchingScreen_) {
+        watchingScreen_ = true;
+        connect(shown, &QWindow::screenChanged, this, &frmMain::rescale);
+    }
+}
+
+void frmMain::rescale()
+{
     layoutScale_ = fontScale();
     setMinimumSize(clientSize());
     resize(size().expandedTo(clientSize()));
+    relayout();
+}
+
+void frmMain::relayout()
+{
     for (const Placement &placement : placements_)
         applyPlacement(placement);
     setNameColumnTwips(nameColumnTwips_);
@@ -119,9 +151,7 @@ void frmMain::changeEvent(QEvent *event)
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    for (const Placement &placement : placements_)
-        applyPlacement(placement);
-    setNameColumnTwips(nameColumnTwips_);
+    relayout();
 }
 
 void frmMain::setWidthTwips(QWidget *control, int twips)

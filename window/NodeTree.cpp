@@ -5,6 +5,7 @@
 
 #include "browsing/TreeText.h"
 #include "window/ImageList.h"
+#include "window/NameDelegate.h"
 
 #include <QFontMetricsF>
 #include <QHeaderView>
@@ -152,6 +153,7 @@ void TreeNode::setSelected(bool selected)
 NodeTree::NodeTree(const ImageList &images, QWidget *parent) : QTreeWidget(parent), images_(images)
 {
     setColumnCount(1);
+    setItemDelegate(new NameDelegate(this));
     setHeaderHidden(true);
     // Qt still lists a hidden header to screen readers, under the name "1": leave it none.
     setHeaderLabel(QString());

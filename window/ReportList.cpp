@@ -3,6 +3,8 @@
 
 #include "window/ReportList.h"
 
+#include "window/NameDelegate.h"
+
 #include <QAbstractListModel>
 #include <QContextMenuEvent>
 #include <QHash>
@@ -66,6 +68,7 @@ private:
 ReportList::ReportList(QWidget *parent) : QTableView(parent), model_(new NameListModel(this))
 {
     setModel(model_);
+    setItemDelegate(new NameDelegate(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -40,6 +40,11 @@ constexpr int twipsToPixels(int twips)
     return twips >= 0 ? (twips + 7) / 15 : -((-twips + 7) / 15);
 }
 
+// How much the layout grows for a font this many pixels high, on a screen with this much room
+// in its own (device-independent) pixels: with the font, never below the size drawn, unless the
+// screen cannot hold that.
+double layoutScaleFor(int fontHeight, QSize available);
+
 // The program's one window. It owns every control and the state of what the user sees; its
 // handlers arrange the steps of each event and leave the work to the browsing and renaming
 // services. Controls are found by their object names.
@@ -84,8 +89,9 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    // A new font scales the layout anew.
+    // A new font scales the layout anew, a new direction mirrors it.
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // A close asked for while the window is busy waits for the work to end.
     void closeEvent(QCloseEvent *event) override;
     // While busy, input to the window is dropped.
@@ -153,8 +159,10 @@ private:
     }
     void placeWidget(QWidget *control, QRect twips, Anchor anchor);
     void applyPlacement(const Placement &placement);
-    // The font's height to the one the layout was drawn for, never below 1.
+    // The scale for the window's font and screen.
     double fontScale() const;
+    void rescale();
+    void relayout();
     void setWidthTwips(QWidget *control, int twips);
     int pixels(int twips) const;
     QRect pixels(QRect twips) const;
@@ -224,6 +232,7 @@ private:
     std::vector<Placement> placements_;
     int nameColumnTwips_ = 3030;
     double layoutScale_ = 1.0;
+    bool watchingScreen_ = false;
     int busyDepth_ = 0;
     int handlersRunning_ = 0;
     bool closeWhenIdle_ = false;

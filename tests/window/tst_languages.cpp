@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/WindowFixture.h"
+#include "window/NameDelegate.h"
 #include "window/NodeTree.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace brindlewick;
 using namespace brindlewick::test;
@@ -81,6 +83,22 @@ QString doubledAccessKey(const QStringList &texts)
         seen.insert(key);
     }
     return {};
+}
+
+// Whether the view draws the letter at one place of a name left of the letter at another.
+bool drawnLeftOf(const QAbstractItemView *view, const QString &name, qsizetype one, qsizetype other)
+{
+    if (!dynamic_cast<const NameDelegate *>(view->itemDelegate()))
+        return false;
+    QTextLayout layout(NameDelegate::drawnText(name), view->font());
+    QTextOption option;
+    option.setTextDirection(view->layoutDirection());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    const qsizetype isolate = layout.text().size() > name.size() ? 1 : 0;
+    return line.cursorToX(int(one + isolate)) < line.cursorToX(int(other + isolate));
 }
 
 } // namespace
@@ -162,6 +180,16 @@ void LanguagesTest::everyLanguageFitsAndMirrors()
          std::initializer_list<const QWidget *>{c.optAttachBegin, c.pbStatus->bar()})
         QCOMPARE(control->layoutDirection(), QApplication::layoutDirection());
     QVERIFY(!c.pbStatus->bar()->invertedAppearance());
+
+    // Names keep their own direction in the list and the tree, whatever the window's: the mark
+    // ending a Latin name stays at its right, the one ending a Persian name at its left.
+    const QString latin = u"ab!"_s;
+    const QString persian = u"\u0639\u06A9\u0633!"_s;
+    for (const QAbstractItemView *view :
+         std::initializer_list<const QAbstractItemView *>{c.lsList, c.DirTree}) {
+        QVERIFY(drawnLeftOf(view, latin, 1, latin.size() - 1));
+        QVERIFY(drawnLeftOf(view, persian, persian.size() - 1, 1));
+    }
 }
 
 QTEST_MAIN(LanguagesTest)

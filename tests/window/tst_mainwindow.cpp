@@ -37,6 +37,8 @@ private Q_SLOTS:
     void enlargingGrowsTreeAndList();
     void layoutFollowsTheFont();
     void layoutNeitherShrinksNorOutgrowsTheScreen();
+    void layoutScaleFitsEveryScreen_data();
+    void layoutScaleFitsEveryScreen();
     void accessKeysReachTheOptions();
     void enterPressesRenameFiles();
     void imagesUnderTheirKeys();
@@ -277,6 +279,36 @@ void MainWindowTest::layoutNeitherShrinksNorOutgrowsTheScreen()
                  c.cmdRename, c.pbStatus->bar()})
             QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
     }
+}
+
+void MainWindowTest::layoutScaleFitsEveryScreen_data()
+{
+    QTest::addColumn<int>("fontHeight");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<double>("expected"); // 0: whatever fits
+
+    // Room in the screen's own pixels: a 1366 x 768 screen less a 32-pixel panel, at a device
+    // pixel ratio of 1, 2 (QT_SCALE_FACTOR=2 or QT_FONT_DPI=192) and 2.22 (QT_FONT_DPI=213).
+    QTest::newRow("usual font, ratio 1") << 14 << QSize(1366, 736) << 1.0;
+    QTest::newRow("usual font, ratio 2") << 14 << QSize(683, 368) << 0.0;
+    QTest::newRow("usual font, ratio 2.22") << 14 << QSize(615, 331) << 0.0;
+    QTest::newRow("small font") << 10 << QSize(1920, 1050) << 1.0;
+    QTest::newRow("large font, large screen") << 28 << QSize(2560, 1400) << 2.0;
+    QTest::newRow("large font, ratio 1") << 28 << QSize(1366, 736) << 0.0;
+}
+
+void MainWindowTest::layoutScaleFitsEveryScreen()
+{
+    QFETCH(int, fontHeight);
+    QFETCH(QSize, available);
+    QFETCH(double, expected);
+    const double scale = layoutScaleFor(fontHeight, available);
+    if (expected > 0)
+        QCOMPARE(scale, expected);
+    // The window with its frame, as the layout sizes it, within the screen.
+    const QSize window(twipsToPixels(qRound(6015 * scale)), twipsToPixels(qRound(6240 * scale)));
+    QVERIFY2(window.width() + 64 <= available.width() && window.height() + 64 <= available.height(),
+             qPrintable(QString::number(scale)));
 }
 
 void MainWindowTest::accessKeysReachTheOptions()
