@@ -5,7 +5,10 @@
 # if one is missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev "$@")
+# The program's texts are built with Qt's translation tools; Qt's own texts (the standard
+# buttons) come from its translations.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

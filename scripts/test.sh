@@ -7,10 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The checks of the installed files, the package and the licences need their tools as well, and
-# the tests of a file system that answers slowly or stops answering a FUSE one of their own.
+# The checks of the installed files, the package and the licences need their tools as well, the
+# tests of a file system that answers slowly or stops answering a FUSE one of their own, and the
+# test that every language fits the window fonts that draw every language's letters.
 scripts/install-deps.sh desktop-file-utils appstream dpkg-dev lintian reuse pkg-config \
-    libfuse3-dev fuse3
+    libfuse3-dev fuse3 fonts-dejavu-core fonts-droid-fallback
 jobs=$(nproc)
 
 cmake --preset default

@@ -4,9 +4,11 @@
 // Takes the README's pictures of the window as a user first gets it: at its own size, on a drive
 // without a label, a folder of holiday photos open, its files selected, the text to attach typed.
 // Writes the PNG given as the first argument; a second argument sets the font's size in points.
+// The window speaks the language of the locale, as the program does.
 #include "platform/PosixPlatform.h"
 #include "window/Dialogs.h"
 #include "window/NodeTree.h"
+#include "window/Translations.h"
 #include "window/frmMain.h"
 
 #include <QApplication>
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
         QApplication::setFont(font);
     }
 
+    const Translations translations;
     QTemporaryDir root;
     QStringList photos;
     for (int i = 2041; i <= 2058; ++i)
@@ -61,8 +64,7 @@ int main(int argc, char *argv[])
     makeFolder(root.path(), u"usr/share"_s);
     makeFolder(root.path(), u"etc"_s);
 
-    const PosixPlatform platform(DriveTable({{u'C', root.path(), DriveType::Fixed, {}}}),
-                                 u"C:\\usr"_s);
+    PosixPlatform platform(DriveTable({{u'C', root.path(), DriveType::Fixed, {}}}), u"C:\\usr"_s);
     QtDialogs dialogs;
     frmMain window(platform, dialogs);
     window.Form_Load();

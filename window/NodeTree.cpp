@@ -414,15 +414,14 @@ void NodeTree::fitColumn()
 void NodeTree::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     QTreeWidget::scrollTo(index, hint);
-    if (!isRightToLeft())
-        revealStart(index);
+    revealStart(index);
 }
 
 void NodeTree::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QTreeWidget::currentChanged(current, previous);
     // Only sideways: a row moved under the mouse between press and release is no click.
-    if (current.isValid() && isVisible() && !isRightToLeft())
+    if (current.isValid() && isVisible())
         revealStart(current);
 }
 
@@ -431,9 +430,12 @@ void NodeTree::revealStart(const QModelIndex &index)
     const QRect cell = visualRect(index); // from the image on
     if (!cell.isValid())
         return;
-    const int start = cell.left() - indentation();
-    const int end = cell.left() + sizeHintForIndex(index).width();
+    // Measured from where a line of the tree begins: its right edge in a right-to-left window,
+    // whose scroll bar counts from there too.
     const int width = viewport()->width();
+    const int leading = isRightToLeft() ? width - 1 - cell.right() : cell.left();
+    const int start = leading - indentation();
+    const int end = leading + sizeHintForIndex(index).width();
     QScrollBar *sideways = horizontalScrollBar();
     if (start < 0 || end - start > width)
         sideways->setValue(sideways->value() + start);

@@ -11,9 +11,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -132,13 +134,16 @@ void LanguagesTest::everyLanguageFitsAndMirrors()
                  "no font draws the language: install fonts-dejavu-core and fonts-droid-fallback");
 
     WindowFixture f;
-    f.makeFiles(u"C:"_s, {u"a.txt"_s, u"b.txt"_s});
+    const QString deep = u"C:\\one\\two\\three\\four\\five\\six\\seven"_s;
+    f.make({deep}, {u"C:\\a.txt"_s, u"C:\\b.txt"_s});
     f.start();
     frmMain &w = f.window;
     const WindowControls &c = f.ui;
     QCOMPARE(c.cmdRename->text() == u"Rename Files"_s, english);
-    // Qt's own buttons, where Qt's translations are installed.
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes"_s, english);
+    // Qt's own buttons, where Qt's translations are installed (the test script installs them).
+    const QDir qtTranslations(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (qtTranslations.exists(u"qtbase_"_s + language + u".qm"_s))
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes"_s, english);
     QVERIFY2(!c.lsList->accessibleDescription().contains(u'%'),
              qPrintable(c.lsList->accessibleDescription()));
 
@@ -180,6 +185,14 @@ void LanguagesTest::everyLanguageFitsAndMirrors()
          std::initializer_list<const QWidget *>{c.optAttachBegin, c.pbStatus->bar()})
         QCOMPARE(control->layoutDirection(), QApplication::layoutDirection());
     QVERIFY(!c.pbStatus->bar()->invertedAppearance());
+
+    // A folder deep down is shown from where its line begins: its image and its name's start.
+    f.showFolder(deep);
+    const QRect row = c.DirTree->visualItemRect(c.DirTree->currentItem());
+    const int lineStart = 2 * row.height();
+    QVERIFY(c.DirTree->viewport()->rect().contains(
+        rightToLeft ? row.adjusted(row.width() - lineStart, 0, 0, 0)
+                    : row.adjusted(0, 0, lineStart - row.width(), 0)));
 
     // Names keep their own direction in the list and the tree, whatever the window's: the mark
     // ending a Latin name stays at its right, the one ending a Persian name at its left.
