@@ -39,6 +39,9 @@ Translations::Translations(const QLocale &locale)
 
 Translations::~Translations()
 {
+    // Outliving the application, as a static may, they went with it.
+    if (!QCoreApplication::instance())
+        return;
     for (auto it = installed_.rbegin(); it != installed_.rend(); ++it)
         QCoreApplication::removeTranslator(it->get());
 }

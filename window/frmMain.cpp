@@ -41,13 +41,14 @@ QAccessibleInterface *accessibleWindow(const QString &, QObject *object)
     return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 
-// A label's text as a name: without its closing colon.
+// A label's text as a name: without its closing colon, plain or full-width, nor the space some
+// languages set before it.
 QString accessibleLabel(const QLabel *label)
 {
     QString text = label->text();
-    if (text.endsWith(u':'))
+    if (text.endsWith(u':') || text.endsWith(QChar(0xFF1A)))
         text.chop(1);
-    return text;
+    return text.trimmed();
 }
 
 } // namespace

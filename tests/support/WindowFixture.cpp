@@ -7,6 +7,7 @@
 #include "window/NodeTree.h"
 #include "window/ProgressMeter.h"
 #include "window/ReportList.h"
+#include "window/Translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,6 +35,14 @@ template<typename Control> Control *controlOf(const frmMain &window, const char 
         qFatal("The window has no control %s", name);
     return found;
 }
+
+// The program installs its translations before it makes its window, English among them for its
+// plural forms ("1 file"); the window's tests start the same way, in no language of their own.
+void translateAsTheProgramDoes()
+{
+    static const Translations english(QLocale::c());
+}
+Q_COREAPP_STARTUP_FUNCTION(translateAsTheProgramDoes)
 
 } // namespace
 

@@ -146,6 +146,9 @@ void LanguagesTest::everyLanguageFitsAndMirrors()
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes") == u"&Yes"_s, english);
     QVERIFY2(!c.lsList->accessibleDescription().contains(u'%'),
              qPrintable(c.lsList->accessibleDescription()));
+    // A screen reader names the text box by its label, without the label's colon.
+    const QString boxName = c.Text1->accessibleName();
+    QVERIFY2(!boxName.isEmpty() && boxName.back().isLetter(), qPrintable(boxName));
 
     // Every caption fits the room the layout gives its control, at the usual font; a
     // translation that does not is too long.
