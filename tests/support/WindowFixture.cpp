@@ -64,6 +64,33 @@ WindowControls::WindowControls(const frmMain &window)
 {
 }
 
+std::vector<DrawnPlace> drawnPlaces(const WindowControls &c)
+{
+    // A caption reaches as far as the panel does, "Text to replace:" not quite to the label
+    // beside it.
+    constexpr int panelEnd = 5895;
+    return {
+        {c.lsList, {2670, -15, 3375, 3135}},
+        {c.Text1, {2760, 3480, 3135, 285}},
+        {c.Text2, {4440, 3480, 1455, 285}},
+        {c.optAttachBegin, {2880, 3840, 1815, 255}, panelEnd},
+        {c.optAttachEnd, {2880, 4200, 1815, 255}, panelEnd},
+        {c.optReplace, {2880, 4560, 1815, 255}, panelEnd},
+        {c.chkCase, {3480, 4920, 1575, 375}, panelEnd},
+        {c.DirTree, {0, 0, 2685, 6015}},
+        {c.Label1, {2760, 3240, 1215, 255}, panelEnd},
+        {c.Label2, {4440, 3240, 1215, 255}, panelEnd},
+        {c.Label3, {2760, 3240, 1335, 255}, 4440 - 60},
+        {c.cmdRename, {4440, 5520, 1455, 375}, panelEnd},
+    };
+}
+
+QRect twipsToPixels(QRect twips)
+{
+    return {brindlewick::twipsToPixels(twips.x()), brindlewick::twipsToPixels(twips.y()),
+            brindlewick::twipsToPixels(twips.width()), brindlewick::twipsToPixels(twips.height())};
+}
+
 QList<int> valuesSeen(const QSignalSpy &spy)
 {
     QList<int> values;

@@ -53,6 +53,16 @@ struct WindowControls {
     QAction *lsDeselAll;
 };
 
+// Where the window puts a control, in twips, as drawn for a left-to-right language; for a
+// captioned control also how far right its caption may reach (0 for the others).
+struct DrawnPlace {
+    QWidget *control;
+    QRect twips;
+    int roomEnd = 0;
+};
+std::vector<DrawnPlace> drawnPlaces(const WindowControls &c);
+QRect twipsToPixels(QRect twips);
+
 // The values a spy on the progress meter's valueSet saw, in order.
 QList<int> valuesSeen(const QSignalSpy &spy);
 

@@ -38,40 +38,6 @@ private Q_SLOTS:
 namespace
 {
 
-// Where the window puts each control, in twips, as drawn for a left-to-right language, and
-// for a captioned control how far its caption may reach: to the right edge of the panel, and
-// for "Text to replace:" to just before "Replace with:" beside it.
-struct Place {
-    QWidget *control;
-    QRect twips;
-    int roomEnd = 0;
-};
-
-std::vector<Place> placesOf(const WindowControls &c)
-{
-    constexpr int panelEnd = 5895;
-    return {
-        {c.lsList, {2670, -15, 3375, 3135}},
-        {c.Text1, {2760, 3480, 3135, 285}},
-        {c.Text2, {4440, 3480, 1455, 285}},
-        {c.optAttachBegin, {2880, 3840, 1815, 255}, panelEnd},
-        {c.optAttachEnd, {2880, 4200, 1815, 255}, panelEnd},
-        {c.optReplace, {2880, 4560, 1815, 255}, panelEnd},
-        {c.chkCase, {3480, 4920, 1575, 375}, panelEnd},
-        {c.DirTree, {0, 0, 2685, 6015}},
-        {c.Label1, {2760, 3240, 1215, 255}, panelEnd},
-        {c.Label2, {4440, 3240, 1215, 255}, panelEnd},
-        {c.Label3, {2760, 3240, 1335, 255}, 4440 - 60},
-        {c.cmdRename, {4440, 5520, 1455, 375}, panelEnd},
-    };
-}
-
-QRect pixels(QRect twips)
-{
-    return {twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
-            twipsToPixels(twips.height())};
-}
-
 // Each access key once among the texts, compared as the keyboard does, without case.
 QString doubledAccessKey(const QStringList &texts)
 {
@@ -153,7 +119,7 @@ void LanguagesTest::everyLanguageFitsAndMirrors()
     // Every caption fits the room the layout gives its control, at the usual font; a
     // translation that does not is too long.
     QCOMPARE(w.layoutScale(), 1.0);
-    for (const Place &place : placesOf(c)) {
+    for (const DrawnPlace &place : drawnPlaces(c)) {
         if (place.roomEnd == 0)
             continue;
         const int room = twipsToPixels(place.roomEnd) - twipsToPixels(place.twips.x());
@@ -171,8 +137,8 @@ void LanguagesTest::everyLanguageFitsAndMirrors()
 
     // In a right-to-left language every control stands at its place mirrored: the tree on the
     // right, the list on the left, the panel on the left under it.
-    for (const Place &place : placesOf(c)) {
-        const QRect drawn = pixels(place.twips);
+    for (const DrawnPlace &place : drawnPlaces(c)) {
+        const QRect drawn = twipsToPixels(place.twips);
         const QRect actual = place.control->geometry();
         const int leadingEdge = rightToLeft ? w.width() - actual.right() - 1 : actual.left();
         QVERIFY2(leadingEdge == drawn.left() && actual.top() == drawn.top(),
