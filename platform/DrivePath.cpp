@@ -15,20 +15,6 @@ constexpr char32_t blackFlag = 0x1f3f4;
 constexpr char32_t firstTag = 0xe0020;
 constexpr char32_t cancelTag = 0xe007f;
 
-struct CodePoint {
-    char32_t value;
-    qsizetype size; // in UTF-16 units
-};
-
-// A lone surrogate stands for itself, as it did in the name.
-CodePoint codePointAt(QStringView text, qsizetype i)
-{
-    const char16_t u = text[i].unicode();
-    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        return {QChar::surrogateToUcs4(u, text[i + 1].unicode()), 2};
-    return {u, 1};
-}
-
 // Judged alone. Tag characters are misleading here: only their whole sequence is not.
 bool isMisleadingCharacter(char32_t c)
 {

@@ -12,6 +12,20 @@
 namespace brindlewick
 {
 
+// The code point at i of a text and how many UTF-16 units it takes; a lone surrogate stands for
+// itself, as it does in a name.
+struct CodePoint {
+    char32_t value;
+    qsizetype size;
+};
+inline CodePoint codePointAt(QStringView text, qsizetype i)
+{
+    const char16_t u = text[i].unicode();
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return {QChar::surrogateToUcs4(u, text[i + 1].unicode()), 2};
+    return {u, 1};
+}
+
 // A drive-letter path taken apart: "C:\home\ann" is C with the names home and ann.
 struct DrivePath {
     QChar letter; // always upper case

@@ -26,26 +26,20 @@ NameRow splitAtLastDot(const QString &fileName)
 namespace
 {
 
-// The code point at i, stepping i onto the second half of a surrogate pair.
-char32_t codePointAt(QStringView text, qsizetype &i)
-{
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-        ++i;
-        return QChar::surrogateToUcs4(text[i - 1], text[i]);
-    }
-    return text[i].unicode();
-}
-
 // True when no character of text decomposes or attaches to the one before it: the text is
 // then its own NFD, and each character stands alone on screen. Nothing below U+00C0 does.
 bool standsAlone(QStringView text)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].unicode() < 0xC0)
+    for (qsizetype i = 0; i < text.size();) {
+        if (text[i].unicode() < 0xC0) {
+            ++i;
             continue;
-        const char32_t c = codePointAt(text, i);
-        if (QChar::decompositionTag(c) == QChar::Canonical || QChar::combiningClass(c) != 0)
+        }
+        const CodePoint c = codePointAt(text, i);
+        if (QChar::decompositionTag(c.value) == QChar::Canonical ||
+            QChar::combiningClass(c.value) != 0)
             return false;
+        i += c.size;
     }
     return true;
 }
@@ -74,11 +68,11 @@ Decomposed decompose(QStringView text)
         out.origin.resize(std::size_t(out.text.size()), -1);
         start = end;
     };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype at = i;
-        const char32_t c = codePointAt(text, i);
-        if (at > start && QChar::combiningClass(c) == 0)
-            close(at);
+    for (qsizetype i = 0; i < text.size();) {
+        const CodePoint c = codePointAt(text, i);
+        if (i > start && QChar::combiningClass(c.value) == 0)
+            close(i);
+        i += c.size;
     }
     if (start < text.size())
         close(text.size());

@@ -127,10 +127,8 @@ void frmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // A screen of another scale or size, once the window is moved there, gets the layout anew.
-    if (QWindow *shown = windowHandle(); shown && !watchingScreen_) {
-        watchingScreen_ = true;
-        connect(shown, &QWindow::screenChanged, this, &frmMain::rescale);
-    }
+    if (QWindow *shown = windowHandle())
+        connect(shown, &QWindow::screenChanged, this, &frmMain::rescale, Qt::UniqueConnection);
 }
 
 void frmMain::rescale()

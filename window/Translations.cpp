@@ -34,7 +34,8 @@ Translations::Translations(const QLocale &locale)
     // Installed first, searched last: the English plural forms stand behind every language.
     install(QLocale(QLocale::English), programName, builtIn);
     install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(locale, programName, builtIn);
+    if (locale.language() != QLocale::English)
+        install(locale, programName, builtIn);
 }
 
 Translations::~Translations()

@@ -232,7 +232,6 @@ private:
     std::vector<Placement> placements_;
     int nameColumnTwips_ = 3030;
     double layoutScale_ = 1.0;
-    bool watchingScreen_ = false;
     int busyDepth_ = 0;
     int handlersRunning_ = 0;
     bool closeWhenIdle_ = false;
